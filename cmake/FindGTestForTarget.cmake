@@ -1,0 +1,16 @@
+# Native builds use the installed GoogleTest; a cross build compiles it from the sources that
+# Debian's googletest package installs, since no prebuilt MinGW GoogleTest exists there.
+if(CMAKE_CROSSCOMPILING)
+  set(KEYLOOM_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources for cross builds")
+  if(NOT EXISTS "${KEYLOOM_GTEST_SOURCE_DIR}/CMakeLists.txt")
+    message(FATAL_ERROR "GoogleTest sources not found at ${KEYLOOM_GTEST_SOURCE_DIR} (install googletest)")
+  endif()
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${KEYLOOM_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)

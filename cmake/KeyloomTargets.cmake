@@ -1,0 +1,37 @@
+# Helpers that give every target of the project the same warnings and language level.
+
+function(keyloom_warnings target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                             -Werror)
+  endif()
+endfunction()
+
+# keyloom_library(name SOURCES ... [DEPS ...]): a static library rooted at the project's top folder,
+# so that includes read "shell/settings.h" everywhere.
+function(keyloom_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  keyloom_warnings(${name})
+endfunction()
+
+# keyloom_test(name SOURCES ... [DEPS ...] [LABELS ...]): a GoogleTest executable registered with CTest.
+function(keyloom_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  if(NOT KEYLOOM_BUILD_TESTS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+  keyloom_warnings(${name})
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${ARG_LABELS}")
+endfunction()

@@ -1,0 +1,38 @@
+#pragma once
+
+namespace keyloom {
+
+// Modifier mask bits of a key event, the same on every platform.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// Windows virtual-key codes that the programs name; every backend reports keys in this code.
+inline constexpr int kVkBackspace = 8;
+inline constexpr int kVkTab = 9;
+inline constexpr int kVkEnter = 13;
+inline constexpr int kVkShift = 16;
+inline constexpr int kVkControl = 17;
+inline constexpr int kVkAlt = 18;
+inline constexpr int kVkEscape = 27;
+inline constexpr int kVkSpace = 32;
+inline constexpr int kVkUp = 38;
+inline constexpr int kVkDown = 40;
+inline constexpr int kVkF1 = 112;
+inline constexpr int kVkF12 = 123;
+
+// One key press reported by the keyboard hook, before the focused window sees it.
+struct KeyEvent {
+  int key_code = 0;      // virtual-key code
+  int modifiers = 0;     // kShiftMask | kCtrlMask | kAltMask
+  bool discard = false;  // set by the handler to withhold the key from the focused window
+};
+
+class KeyHandler {
+ public:
+  virtual ~KeyHandler() = default;
+  // Runs on the UI thread, once per key press, and must return within microseconds.
+  virtual void HandleKey(KeyEvent& event) = 0;
+};
+
+}  // namespace keyloom

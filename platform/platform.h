@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/ansi_code_page.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/keyboard_hook.h"
+#include "platform/keystroke_output.h"
+#include "platform/program_starter.h"
+
+namespace keyloom {
+
+// Where a program finds and keeps its files.
+struct AppFolders {
+  std::string program;         // the folder of the program file
+  std::string installed_data;  // read-only data of an installed program (may be empty)
+  std::string user_data;       // %APPDATA%\Keyloom, $XDG_DATA_HOME/Keyloom
+};
+
+// The keyboard side of one backend.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  virtual KeyboardHook& hook() = 0;
+  virtual KeystrokeOutput& keystrokes() = 0;
+  virtual Clipboard& clipboard() = 0;
+  virtual ProgramStarter& programs() = 0;
+  virtual const Clock& clock() = 0;
+  virtual FileSystem& files() = 0;
+  virtual const AnsiCodePage& code_page() = 0;
+  virtual const AppFolders& folders() = 0;
+};
+
+}  // namespace keyloom
+
+namespace keyloom {
+
+// Defined once per backend (platform/x11, platform/win32, platform/fake); CMake links the one
+// that fits the target. Returns nullptr and says why in `error` when the backend cannot run
+// (no display, a missing X extension).
+std::unique_ptr<Platform> CreatePlatform(std::string& error);
+
+}  // namespace keyloom

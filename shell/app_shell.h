@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "shell/list_file_commands.h"
+#include "shell/program.h"
+#include "shell/shell.h"
+#include "shell/working_list.h"
+
+namespace keyloom {
+
+// The folder that files the program writes go to: the program folder when it is writable,
+// otherwise the per-user data folder (created when needed).
+std::string WritableDataFolder(FileSystem& files, const AppFolders& folders);
+
+// The list-file behaviour of `program` with its defaults in `data_folder`.
+ListFileConfig DefaultListFileConfig(Program program, const std::string& data_folder);
+
+// What both programs' main windows share: the tray icon, the working list and its File
+// commands, Minimize, Exit, Run Minimized, About, Help and the layout on resize. A program
+// owns one and passes it the commands and events it does not handle itself.
+class AppShell : public TrayEvents {
+ public:
+  AppShell(Program program, Window& window, Shell& shell, Platform& platform,
+           ListFileConfig list_config);
+
+  // Start-up step 1: add the tray icon.
+  void AddTrayIcon();
+  // Start-up step 2: set the current list file and import the list file.
+  void LoadListAtStart();
+
+  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, About, Help2 and the
+  // Minimize button Command1. False when `id` is none of them.
+  bool HandleCommand(std::string_view id);
+  // Runs the program's layout rules on the window's current size.
+  void HandleResize();
+  // TrayEvents: shows the window for the clicks of the program's tray table.
+  void OnTrayMouse(int mouse_code) override;
+
+  void Minimize();
+  void Exit();
+  // A non-modal notification beside the tray icon (the window's title on it).
+  void Notify(std::string_view text);
+
+  WorkingList& list() { return list_; }
+  ListFileCommands& files() { return files_; }
+  Dialogs& dialogs() { return shell_.dialogs(); }
+  SettingsStore& settings() { return shell_.settings(); }
+  Window& window() { return window_; }
+
+ private:
+  Program program_;
+  Window& window_;
+  Shell& shell_;
+  Platform& platform_;
+  std::unique_ptr<TrayIcon> tray_;
+  WorkingList list_;
+  ListFileCommands files_;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace keyloom {
+
+// The two programs that share the shell; where they differ, the shell asks which one it serves.
+enum class Program { kQuipcast, kKeyloom };
+
+}  // namespace keyloom

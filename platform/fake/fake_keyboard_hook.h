@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "platform/keyboard_hook.h"
+
+namespace keyloom {
+
+// A keyboard hook driven by the test: Press plays one key press to the started handler.
+class FakeKeyboardHook final : public KeyboardHook {
+ public:
+  bool Start(KeyHandler& handler) override;
+  void SetWithholdableKeys(std::span<const int> key_codes) override;
+
+  // Builds the key event, runs the handler and returns whether it withheld the key. Without a
+  // started handler nobody sees the key and it is not withheld.
+  bool Press(int key_code, int modifiers = 0);
+
+  // Makes the next Start calls fail (no handler is stored then).
+  void set_start_fails(bool fails) { start_fails_ = fails; }
+  bool started() const { return handler_ != nullptr; }
+  // The key codes of the latest SetWithholdableKeys call.
+  const std::vector<int>& withholdable_keys() const { return withholdable_keys_; }
+
+ private:
+  KeyHandler* handler_ = nullptr;
+  bool start_fails_ = false;
+  std::vector<int> withholdable_keys_;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/fake/fake_clipboard.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_keyboard_hook.h"
+#include "platform/fake/fake_keystroke_output.h"
+#include "platform/fake/fake_program_starter.h"
+#include "platform/platform.h"
+
+namespace keyloom {
+
+// Every fake of the platform layer in one place. The accessors return the fakes themselves so
+// that tests can drive and inspect them; folders are program "/app", no installed data, user
+// data "/home/user/.local/share/Keyloom", and the code page is Windows-1252.
+class FakePlatform final : public Platform {
+ public:
+  FakePlatform();
+
+  FakeKeyboardHook& hook() override { return hook_; }
+  FakeKeystrokeOutput& keystrokes() override { return keystrokes_; }
+  FakeClipboard& clipboard() override { return clipboard_; }
+  FakeProgramStarter& programs() override { return programs_; }
+  const FakeClock& clock() override { return clock_; }
+  FakeFileSystem& files() override { return files_; }
+  const AnsiCodePage& code_page() override;
+  const AppFolders& folders() override { return folders_; }
+
+  FakeClock& mutable_clock() { return clock_; }
+  AppFolders& mutable_folders() { return folders_; }
+
+ private:
+  FakeKeyboardHook hook_;
+  FakeKeystrokeOutput keystrokes_;
+  FakeClipboard clipboard_;
+  FakeProgramStarter programs_;
+  FakeClock clock_;
+  FakeFileSystem files_;
+  AppFolders folders_;
+};
+
+}  // namespace keyloom

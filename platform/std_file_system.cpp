@@ -1,0 +1,101 @@
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "platform/file_system.h"
+
+namespace keyloom {
+namespace {
+
+namespace fs = std::filesystem;
+
+// char8_t makes the standard library treat the bytes as UTF-8 on every platform, where a plain
+// std::string would be read in the Windows ANSI code page.
+fs::path PathFromUtf8(std::string_view utf8) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+// A name beside `target` that no file has yet.
+fs::path UnusedSibling(const fs::path& target, std::string_view tag) {
+  static std::atomic<unsigned> counter{0};
+  std::error_code error;
+  for (;;) {
+    fs::path candidate = target;
+    candidate += "." + std::string(tag) + std::to_string(counter++);
+    // On an error the create step reports the trouble.
+    if (!fs::exists(candidate, error)) return candidate;
+  }
+}
+
+bool WriteWhole(const fs::path& path, std::string_view content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  out.flush();
+  if (!out) return false;
+  out.close();
+  return !out.fail();
+}
+
+class StdFileSystem final : public FileSystem {
+ public:
+  std::optional<std::string> ReadFile(const std::string& path) override {
+    const fs::path file = PathFromUtf8(path);
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content;
+    char buffer[16384];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+      content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) return std::nullopt;
+    return content;
+  }
+
+  bool ReplaceFile(const std::string& path, std::string_view content) override {
+    const fs::path target = PathFromUtf8(path);
+    const fs::path temp = UnusedSibling(target, "tmp");
+    std::error_code error;
+    if (WriteWhole(temp, content)) {
+      fs::rename(temp, target, error);
+      if (!error) return true;
+    }
+    fs::remove(temp, error);
+    return false;
+  }
+
+  bool EnsureWritableFolder(const std::string& folder) override {
+    const fs::path dir = PathFromUtf8(folder);
+    std::error_code error;
+    fs::create_directories(dir, error);
+    if (!fs::is_directory(dir, error)) return false;
+    // Permissions alone do not tell (ACLs, read-only mounts): try it.
+    const fs::path probe = UnusedSibling(dir / "keyloom-write-test", "probe");
+    const bool writable = WriteWhole(probe, "");
+    fs::remove(probe, error);
+    return writable;
+  }
+};
+
+}  // namespace
+
+FileSystem& StandardFileSystem() {
+  static StdFileSystem file_system;
+  return file_system;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string joined(folder);
+  if (joined.back() != '/' && joined.back() != '\\') {
+    joined += static_cast<char>(fs::path::preferred_separator);
+  }
+  joined += name;
+  return joined;
+}
+
+}  // namespace keyloom

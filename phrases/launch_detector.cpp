@@ -1,0 +1,99 @@
+#include "phrases/launch_detector.h"
+
+#include "phrases/entry_line.h"
+#include "platform/text.h"
+
+namespace keyloom {
+namespace {
+
+bool IsFunctionKey(int key_code) { return key_code >= kVkF1 && key_code <= kVkF12; }
+
+}  // namespace
+
+std::string KeyToken(int key_code) {
+  if (key_code >= 32 && key_code <= 111) return std::string(1, static_cast<char>(key_code));
+  if (IsFunctionKey(key_code)) return "{F" + std::to_string(key_code - kVkF1 + 1) + "}";
+  switch (key_code) {
+    case 186:
+      return ";";
+    case 187:
+      return "=";
+    case 188:
+      return ",";
+    case 189:
+      return "-";
+    case 190:
+      return ".";
+    case 191:
+      return "/";
+    case 219:
+      return "[";
+    case 220:
+      return "\\";
+    case 221:
+      return "]";
+    default:
+      return "";
+  }
+}
+
+std::string_view FunctionKeyPrefix(int modifiers) {
+  switch (modifiers) {
+    case kShiftMask:
+      return "{Shift}";
+    case kCtrlMask:
+      return "{Ctrl}";
+    case kCtrlMask | kShiftMask:
+      return "{Ctrl}{Shift}";
+    case kAltMask:
+      return "{Alt}";
+    default:
+      return "";
+  }
+}
+
+LaunchDetector::LaunchDetector(const std::vector<std::string>& lines, const Timer& quiet_timer,
+                               Playback& playback)
+    : lines_(lines), quiet_timer_(quiet_timer), playback_(playback) {}
+
+void LaunchDetector::HandleKey(KeyEvent& event) {
+  // During the quiet period the keys are playback's own echo, or follow it too closely.
+  if (quiet_timer_.Enabled()) return;
+
+  const int key_code = event.key_code;
+  const std::string token = KeyToken(key_code);
+  if (IsFunctionKey(key_code)) {
+    // A chord replaces the buffer: it is a launch of its own, not part of the letters.
+    buffer_ = ToLower(std::string(FunctionKeyPrefix(event.modifiers)) + token);
+  } else if (!token.empty()) {
+    buffer_ += ToLower(token).back();
+  }
+
+  if (IsFunctionKey(key_code) || key_code == kVkSpace || key_code == kVkTab) {
+    if (LaunchFirstMatch(key_code)) {
+      buffer_.clear();
+      if (IsFunctionKey(key_code)) event.discard = true;
+      return;
+    }
+  }
+  if (key_code == kVkEnter || key_code == kVkSpace || key_code == kVkTab) buffer_.clear();
+}
+
+bool LaunchDetector::LaunchFirstMatch(int key_code) {
+  const std::string wanted(TrimSpaces(buffer_));
+  for (const std::string& line : lines_) {
+    if (line.empty()) return false;
+    EntryParts parts = SplitEntryLine(line);
+    if (!parts.complete) continue;
+    const bool allowed = (IsTabEnded(parts.flags) && key_code == kVkTab) ||
+                         (IsSpaceEnded(parts.flags) && key_code == kVkSpace) ||
+                         IsFunctionKey(key_code);
+    if (!allowed || ToLower(parts.launch_keys) != wanted) continue;
+    playback_.Play(Launch{std::move(parts.launch_keys), std::move(parts.send_string),
+                          WantsEnter(parts.flags)});
+    return true;
+  }
+  return false;
+}
+
+}  // namespace keyloom

@@ -1,0 +1,84 @@
+#include "phrases/quipcast_app.h"
+
+#include <array>
+
+#include "phrases/boost_option.h"
+#include "phrases/quipcast_controls.h"
+#include "phrases/samples.h"
+#include "shell/program.h"
+#include "shell/startup.h"
+
+namespace keyloom {
+namespace {
+
+// The function keys, the only keys a launch withholds from the focused window.
+constexpr std::array<int, 12> kFunctionKeys = {kVkF1,     kVkF1 + 1, kVkF1 + 2,  kVkF1 + 3,
+                                               kVkF1 + 4, kVkF1 + 5, kVkF1 + 6,  kVkF1 + 7,
+                                               kVkF1 + 8, kVkF1 + 9, kVkF1 + 10, kVkF12};
+
+ListFileConfig QuipcastListConfig(Platform& platform) {
+  return DefaultListFileConfig(Program::kQuipcast,
+                               WritableDataFolder(platform.files(), platform.folders()));
+}
+
+}  // namespace
+
+QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& design)
+    : shell_(shell),
+      platform_(platform),
+      window_(shell.CreateWindow(design, *this)),
+      app_shell_(Program::kQuipcast, *window_, shell, platform, QuipcastListConfig(platform)),
+      quiet_timer_(shell.CreateTimer([this] { playback_.OnQuietTimerTick(); })),
+      playback_(
+          platform, *quiet_timer_, [this] { return window_->Checked(kBoostCheck); },
+          [this](std::string_view text) { app_shell_.Notify(text); }),
+      detector_(app_shell_.list().items(), *quiet_timer_, playback_),
+      editor_(*window_, app_shell_.list(), shell.dialogs(), app_shell_.files(),
+              SampleEntryLines(PlatformSamplePrograms())) {}
+
+bool QuipcastApp::Start() {
+  RunStartupSteps({
+      [this] { app_shell_.AddTrayIcon(); },
+      [this] { app_shell_.LoadListAtStart(); },
+      [this] { LoadBoostOption(shell_.settings(), *window_); },
+      [this] { Check8Stuff(); },
+  });
+  window_->Show();
+  KeyboardHook& hook = platform_.hook();
+  hook.SetWithholdableKeys(kFunctionKeys);
+  return hook.Start(*this);
+}
+
+void QuipcastApp::Check8Stuff() { ApplyBoostOption(*window_, *quiet_timer_, shell_.settings()); }
+
+void QuipcastApp::OnCommand(std::string_view id) {
+  if (id == kAddStringButton) {
+    editor_.AddString();
+  } else if (id == kClearAllButton) {
+    editor_.ClearAll();
+  } else if (id == kSamplesButton) {
+    editor_.AskLoadSamples();
+  } else if (id == kLoadSamplesMenu) {
+    editor_.LoadSamples();
+  } else if (id == kBoostCheck) {
+    Check8Stuff();
+  } else {
+    app_shell_.HandleCommand(id);
+  }
+}
+
+void QuipcastApp::OnListSelectionChanged(std::string_view id) {
+  if (id == kEntryList) editor_.FillFromSelection();
+}
+
+void QuipcastApp::OnListDoubleClicked(std::string_view id) {
+  if (id == kEntryList) editor_.DeleteSelected();
+}
+
+void QuipcastApp::OnResized() { app_shell_.HandleResize(); }
+
+void QuipcastApp::OnCloseRequested() { app_shell_.Exit(); }
+
+void QuipcastApp::HandleKey(KeyEvent& event) { detector_.HandleKey(event); }
+
+}  // namespace keyloom

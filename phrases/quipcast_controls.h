@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace keyloom {
+
+// The ids of the main window's controls and commands that Quipcast's own behaviour uses.
+inline constexpr std::string_view kLaunchKeysField = "Text10";
+inline constexpr std::string_view kSendStringField = "Text7";
+inline constexpr std::string_view kSpaceOption = "Option1";
+inline constexpr std::string_view kTabOption = "Option2";
+inline constexpr std::string_view kSendEnterCheck = "Check2";
+inline constexpr std::string_view kBoostCheck = "Check8";
+inline constexpr std::string_view kEntryList = "List1";
+inline constexpr std::string_view kAddStringButton = "Command8";
+inline constexpr std::string_view kClearAllButton = "Command3";
+inline constexpr std::string_view kSamplesButton = "Command2";
+inline constexpr std::string_view kLoadSamplesMenu = "LoadSamples";
+
+}  // namespace keyloom

@@ -1,0 +1,129 @@
+#include "shell/app_shell.h"
+
+#include <utility>
+
+#include "shell/app_texts.h"
+#include "shell/layout.h"
+
+namespace keyloom {
+namespace {
+
+constexpr std::string_view kMinimizeButton = "Command1";
+constexpr std::string_view kRunMinimizedItem = "RunMinimized";
+constexpr std::string_view kDefaultListFile = "defaultkeys.kyl";
+constexpr std::string_view kHelpPage = "keyloom.htm";
+
+// The folder that holds the help page: beside the program, else the installed data.
+std::string HelpFolder(FileSystem& files, const AppFolders& folders) {
+  if (!folders.installed_data.empty() && !files.ReadFile(JoinPath(folders.program, kHelpPage)) &&
+      files.ReadFile(JoinPath(folders.installed_data, kHelpPage))) {
+    return folders.installed_data;
+  }
+  return folders.program;
+}
+
+// A failed save is never silent: besides the program's own handler, the user is told.
+ListFileConfig WithSaveFailureNotice(ListFileConfig config, AppShell& shell) {
+  config.on_save_failed = [&shell,
+                           told = std::move(config.on_save_failed)](const std::string& path) {
+    told(path);
+    shell.Notify("The list could not be saved to " + path + ". The file there was left as it was.");
+  };
+  return config;
+}
+
+}  // namespace
+
+std::string WritableDataFolder(FileSystem& files, const AppFolders& folders) {
+  if (files.EnsureWritableFolder(folders.program)) return folders.program;
+  // An installed program's folder is read-only; the user's own folder is created on demand.
+  files.EnsureWritableFolder(folders.user_data);
+  return folders.user_data;
+}
+
+ListFileConfig DefaultListFileConfig(Program program, const std::string& data_folder) {
+  ListFileConfig config;
+  if (program == Program::kQuipcast) {
+    config.layout = ListLayout::kPhrases;
+    config.default_file = JoinPath(data_folder, kDefaultListFile);
+    config.default_auto_import = "1";
+    config.save_without_name_uses_default = true;
+  } else {
+    config.layout = ListLayout::kWords;
+    config.save_without_name_uses_default = false;
+  }
+  return config;
+}
+
+AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& platform,
+                   ListFileConfig list_config)
+    : program_(program),
+      window_(window),
+      shell_(shell),
+      platform_(platform),
+      tray_(shell.CreateTrayIcon(*this)),
+      list_(window, "List1"),
+      files_(WithSaveFailureNotice(std::move(list_config), *this), list_, shell.dialogs(),
+             shell.settings(), platform.files(), platform.code_page()) {}
+
+void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
+
+void AppShell::LoadListAtStart() { files_.LoadListAtStart(); }
+
+bool AppShell::HandleCommand(std::string_view id) {
+  if (id == "FileImport") {
+    files_.FileImport();
+  } else if (id == "FileSave") {
+    files_.FileSave();
+  } else if (id == "FileSave2") {
+    files_.FileSaveAs();
+  } else if (id == "Exit") {
+    Exit();
+  } else if (id == kRunMinimizedItem) {
+    window_.SetMenuChecked(kRunMinimizedItem, !window_.MenuChecked(kRunMinimizedItem));
+  } else if (id == "About") {
+    dialogs().ShowMessage(AboutText(), AboutTitle());
+  } else if (id == "Help2") {
+    const std::string address = HelpAddress(HelpFolder(platform_.files(), platform_.folders()));
+    if (!shell_.pages().Open(address)) {
+      dialogs().ShowMessage("The help page could not be opened:\r\n" + address, kApplicationTitle);
+    }
+  } else if (id == kMinimizeButton) {
+    Minimize();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void AppShell::HandleResize() { ApplyLayout(program_, window_); }
+
+void AppShell::OnTrayMouse(int mouse_code) {
+  const bool shows =
+      mouse_code == static_cast<int>(TrayMouse::kLeftDown) ||
+      (program_ == Program::kQuipcast && mouse_code == static_cast<int>(TrayMouse::kRightDown));
+  if (shows) window_.Show();
+}
+
+void AppShell::Minimize() {
+  // Without a notification area a hidden window could never come back.
+  if (!tray_->Available()) {
+    window_.Minimize();
+    return;
+  }
+  window_.Hide();
+  // Normally refused because the icon is still there; adds it again if the shell lost it.
+  tray_->Add(TrayTip());
+}
+
+void AppShell::Exit() { shell_.Quit(0); }
+
+void AppShell::Notify(std::string_view text) {
+  if (tray_->Available()) {
+    tray_->ShowNotification(MainWindowCaption(program_), text);
+  } else {
+    dialogs().ShowMessage(text, kApplicationTitle);
+  }
+}
+
+}  // namespace keyloom

@@ -1,0 +1,20 @@
+#include "shell/main_menus.h"
+
+namespace keyloom {
+
+std::vector<MenuDesign> MainWindowMenus(Program program) {
+  MenuDesign file{"&File",
+                  {{"FileImport", "File Import "},
+                   {"FileSave", "File Save"},
+                   {"FileSave2", "File Save As"},
+                   {"Exit", "Exit"}}};
+  // Run Minimized starts cleared at every start.
+  MenuDesign options{"&Options", {{"RunMinimized", "Run Minimized", false}}};
+  MenuDesign help{"&Help", {}};
+  if (program == Program::kQuipcast) help.items.push_back({"LoadSamples", "Load Samples"});
+  help.items.push_back({"About", "About"});
+  help.items.push_back({"Help2", "Help"});
+  return {file, options, help};
+}
+
+}  // namespace keyloom

@@ -1,0 +1,183 @@
+#include "phrases/quipcast_app.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "phrases/tests/quipcast_app_fixture.h"
+#include "platform/key_event.h"
+
+namespace keyloom {
+namespace {
+
+using Write = FakeSettingsStore::WriteRecord;
+
+constexpr int kF9 = 120;
+
+class QuipcastAppTest : public QuipcastAppFixture {};
+
+TEST_F(QuipcastAppTest, FirstStartImportsTheDefaultListAndWritesOnlyBoost) {
+  SetListFile(kDefaultListFile, {"{S} - td - x"});
+  Start();
+  EXPECT_EQ(Entries(), std::vector<std::string>{"{S} - td - x"});
+  EXPECT_TRUE(window().Checked("Check8"));
+  EXPECT_EQ(app_->quiet_timer().Interval(), 100);
+  EXPECT_FALSE(app_->quiet_timer().Enabled());
+  EXPECT_EQ(shell_.settings().writes(), (std::vector<Write>{{"Options", "Boost", "1"}}));
+  EXPECT_EQ(shell_.tray().added_tips().size(), 1u);
+  EXPECT_TRUE(window().Visible());
+  EXPECT_TRUE(platform_.hook().started());
+  EXPECT_EQ(platform_.hook().withholdable_keys(),
+            (std::vector<int>{112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123}));
+}
+
+struct BoostCase {
+  std::string stored;
+  bool checked;
+  int interval;
+  std::string written;
+};
+
+class BoostLoadTest : public QuipcastAppFixture, public testing::WithParamInterface<BoostCase> {};
+
+TEST_P(BoostLoadTest, StoredValueSetsTheBoxTheQuietPeriodAndIsWrittenBack) {
+  shell_.settings().Set("Options", "Boost", GetParam().stored);
+  Start();
+  EXPECT_EQ(window().Checked("Check8"), GetParam().checked);
+  EXPECT_EQ(app_->quiet_timer().Interval(), GetParam().interval);
+  EXPECT_EQ(shell_.settings().Value("Options", "Boost"), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BoostLoadTest,
+    testing::Values(BoostCase{"1", true, 100, "1"}, BoostCase{"0", false, 500, "0"},
+                    BoostCase{" 1 ", true, 100, "1"}, BoostCase{"2", false, 500, "0"},
+                    // Not an integer: the box keeps its design value.
+                    BoostCase{"yes", false, 500, "0"}, BoostCase{"", false, 500, "0"}));
+
+TEST_F(QuipcastAppTest, BoostClickSetsTheQuietPeriodAndStoresTheOption) {
+  Start();
+  window().Click("Check8");
+  EXPECT_FALSE(window().Checked("Check8"));
+  EXPECT_EQ(app_->quiet_timer().Interval(), 500);
+  EXPECT_EQ(shell_.settings().Value("Options", "Boost"), "0");
+  window().Click("Check8");
+  EXPECT_EQ(app_->quiet_timer().Interval(), 100);
+  EXPECT_EQ(shell_.settings().Value("Options", "Boost"), "1");
+}
+
+// Each start-up step fails in turn; the steps after it still run and the window comes up.
+struct FailingStep {
+  const char* name;
+  std::function<void(FakeShell&, FakePlatform&)> break_it;
+};
+
+class FailingStartupStepTest : public QuipcastAppFixture,
+                               public testing::WithParamInterface<FailingStep> {};
+
+TEST_P(FailingStartupStepTest, LaterStepsStillRun) {
+  SetListFile(kDefaultListFile, {"{S} - td - x"});
+  shell_.settings().Set("Options", "Boost", "0");
+  Create();
+  GetParam().break_it(shell_, platform_);
+  app_->Start();
+
+  const std::string step = GetParam().name;
+  if (step != "tray") {
+    EXPECT_TRUE(shell_.tray().present());
+  }
+  if (step != "list") {
+    EXPECT_EQ(Entries(), std::vector<std::string>{"{S} - td - x"});
+  }
+  if (step != "boost") {
+    EXPECT_FALSE(window().Checked("Check8"));
+  }
+  EXPECT_EQ(app_->quiet_timer().Interval(), 500);
+  if (step != "settings") {
+    EXPECT_EQ(shell_.settings().writes().size(), 1u);
+  }
+  EXPECT_TRUE(window().Visible());
+  EXPECT_TRUE(platform_.hook().started());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FailingStartupStepTest,
+    testing::Values(
+        FailingStep{"tray", [](FakeShell& s, FakePlatform&) { s.tray().set_refuse_add(true); }},
+        FailingStep{"list",
+                    [](FakeShell&, FakePlatform& p) {
+                      p.files().SetUnreadable("/app/defaultkeys.kyl", true);
+                    }},
+        FailingStep{"boost",
+                    [](FakeShell& s, FakePlatform&) {
+                      s.settings().Set("Options", "Boost", "not a number");
+                    }},
+        FailingStep{"settings",
+                    [](FakeShell& s, FakePlatform&) { s.settings().set_refuse_writes(true); }}),
+    [](const testing::TestParamInfo<FailingStep>& param) { return std::string(param.param.name); });
+
+TEST_F(QuipcastAppTest, StartReportsAHookThatCannotStart) {
+  Create();
+  platform_.hook().set_start_fails(true);
+  EXPECT_FALSE(app_->Start());
+  EXPECT_TRUE(window().Visible());
+}
+
+TEST_F(QuipcastAppTest, ChordFromTheHookIsPastedAndWithheld) {
+  Start();
+  platform_.clipboard().set_content("mine");
+  window().Click("LoadSamples");
+  EXPECT_TRUE(platform_.hook().Press(kF9, kCtrlMask));
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "^v");
+  EXPECT_EQ(platform_.clipboard().content(), "This is a sample of Ctrl-F9 \r\nI hope you like it");
+  // Keys in the quiet period are not seen by the detector.
+  EXPECT_FALSE(platform_.hook().Press(kF9));
+  shell_.Advance(100);
+  EXPECT_EQ(platform_.clipboard().content(), "mine");
+  EXPECT_TRUE(platform_.hook().Press(kF9));
+}
+
+TEST_F(QuipcastAppTest, LaunchLettersAreTypedWithoutBoost) {
+  shell_.settings().Set("Options", "Boost", "0");
+  Start();
+  window().Click("LoadSamples");
+  platform_.hook().Press('T');
+  platform_.hook().Press('D');
+  EXPECT_FALSE(platform_.hook().Press(kVkSpace));
+  EXPECT_EQ(platform_.keystrokes().TypedText(),
+            "{BACKSPACE}{BACKSPACE}{BACKSPACE}Today is 1/1/2000 at 12:00:00 AM.{ENTER}");
+}
+
+TEST_F(QuipcastAppTest, ProgramThatCannotStartIsNamedInATrayNotification) {
+  Start();
+  platform_.programs().set_fails(true);
+  window().Click("LoadSamples");
+  platform_.hook().Press('C');
+  platform_.hook().Press('U');
+  platform_.hook().Press(kVkTab);
+  ASSERT_EQ(platform_.programs().command_lines().size(), 1u);
+  const std::string command = platform_.programs().command_lines()[0];
+  ASSERT_EQ(shell_.tray().notifications().size(), 1u);
+  EXPECT_NE(shell_.tray().notifications()[0].text.find(command), std::string::npos);
+}
+
+TEST_F(QuipcastAppTest, CloseEndsTheProgram) {
+  Start();
+  window().Close();
+  EXPECT_TRUE(shell_.quit());
+}
+
+TEST_F(QuipcastAppTest, OtherCommandsAndResizeGoToTheShell) {
+  Start();
+  window().Click("RunMinimized");
+  EXPECT_TRUE(window().MenuChecked("RunMinimized"));
+  window().Resize({7000, 8000});
+  EXPECT_EQ(window().Rect("Frame2").width, 7000 - 350);
+  window().Click("Command1");
+  EXPECT_FALSE(window().Visible());
+}
+
+}  // namespace
+}  // namespace keyloom

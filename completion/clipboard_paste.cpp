@@ -1,0 +1,46 @@
+#include "completion/clipboard_paste.h"
+
+#include <optional>
+
+#include "platform/key_action.h"
+#include "platform/text.h"
+
+namespace keyloom {
+
+ClipboardPaste::ClipboardPaste(Shell& shell, Platform& platform)
+    : platform_(platform), restore_timer_(shell.CreateTimer([this] { Restore(); })) {
+  restore_timer_->SetInterval(kRestoreDelayMs);
+}
+
+void ClipboardPaste::Paste(std::string_view text) {
+  Clipboard& clipboard = platform_.clipboard();
+  // A paste that follows another before its restore keeps the user's text, not ours.
+  if (!restore_pending_) {
+    std::optional<std::string> saved = clipboard.GetText();
+    if (!saved) return Type(text);
+    saved_text_ = std::move(*saved);
+  }
+  if (!clipboard.SetText(text)) {
+    if (!restore_pending_) saved_text_.clear();
+    return Type(text);
+  }
+  restore_pending_ = true;
+  TypeKeyString(platform_.keystrokes(), "+{INSERT}");
+  restore_timer_->Restart();
+}
+
+void ClipboardPaste::Type(std::string_view text) {
+  KeyActions actions;
+  std::size_t pos = 0;
+  while (pos < text.size()) actions.push_back(KeyAction::Character(NextCodePoint(text, pos)));
+  platform_.keystrokes().Send(actions);
+}
+
+void ClipboardPaste::Restore() {
+  restore_timer_->SetEnabled(false);
+  restore_pending_ = false;
+  platform_.clipboard().SetText(saved_text_);
+  saved_text_.clear();
+}
+
+}  // namespace keyloom

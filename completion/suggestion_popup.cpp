@@ -1,0 +1,125 @@
+#include "completion/suggestion_popup.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "platform/key_event.h"
+#include "platform/text.h"
+
+namespace keyloom {
+namespace {
+
+constexpr std::string_view kListId = "List1";
+
+// Keys the pop-up takes from the focused window while it shows.
+constexpr std::array<int, 3> kSteeringKeys = {kVkTab, kVkUp, kVkDown};
+
+}  // namespace
+
+SuggestionPopup::SuggestionPopup(Shell& shell, Platform& platform, WindowDesign design)
+    : shell_(shell),
+      platform_(platform),
+      design_(std::move(design)),
+      hide_timer_(shell.CreateTimer([this] { OnHideTimer(); })),
+      paste_(shell, platform) {
+  hide_timer_->SetInterval(kDefaultDisplayTimeMs);
+}
+
+void SuggestionPopup::ResetCandidates() {
+  Window& window = EnsureWindow();
+  candidates_.clear();
+  window.SetListItems(kListId, candidates_);
+  window.SetSize({window.Size().width, kEmptyHeight});
+}
+
+void SuggestionPopup::AddCandidate(std::string word) {
+  Window& window = EnsureWindow();
+  // After its equals, as the sorted list box inserts.
+  const auto place = std::upper_bound(
+      candidates_.begin(), candidates_.end(), word,
+      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+  const auto index = static_cast<std::size_t>(place - candidates_.begin());
+  window.InsertListItem(kListId, index, word);
+  candidates_.insert(place, std::move(word));
+  SelectEntry(0);
+
+  const TwipSize size = window.Size();
+  const int height = size.height + kCandidateHeight;
+  window.SetSize({size.width, height});
+  TwipRect list = window.Rect(kListId);
+  list.height = height + kListOverhang;
+  window.SetRect(kListId, list);
+}
+
+bool SuggestionPopup::MoveSelection(Direction direction) {
+  if (!window_) return false;
+  const int selected = window_->SelectedListIndex(kListId);
+  const int count = static_cast<int>(candidates_.size());
+  if (direction == Direction::kDown && selected < count - 1) {
+    SelectEntry(selected + 1);
+    return true;
+  }
+  if (direction == Direction::kUp && selected > 0) {
+    SelectEntry(selected - 1);
+    return true;
+  }
+  return false;
+}
+
+void SuggestionPopup::CompleteWord(std::string_view typed_word) {
+  Hide();
+  const std::string rest(DropCodePoints(current_candidate_, CodePointCount(typed_word)));
+  current_candidate_.clear();
+  // Shift+Insert with nothing of ours on the clipboard would paste the user's own text (or,
+  // on X11, the primary selection), so an empty rest sends nothing.
+  if (!rest.empty()) paste_.Paste(rest);
+}
+
+void SuggestionPopup::HidePopup() { Hide(); }
+
+bool SuggestionPopup::Visible() const { return window_ && window_->Visible(); }
+
+void SuggestionPopup::OnListSelectionChanged(std::string_view id) {
+  if (id == kListId) FollowSelection();
+}
+
+Window& SuggestionPopup::EnsureWindow() {
+  if (!window_) window_ = shell_.CreateWindow(design_, *this);
+  return *window_;
+}
+
+void SuggestionPopup::SelectEntry(int index) {
+  window_->SetSelectedListIndex(kListId, index);
+  FollowSelection();
+}
+
+void SuggestionPopup::FollowSelection() {
+  const int selected = window_->SelectedListIndex(kListId);
+  current_candidate_ = selected >= 0 && selected < static_cast<int>(candidates_.size())
+                           ? candidates_[static_cast<std::size_t>(selected)]
+                           : std::string();
+  if (current_candidate_.empty()) return;
+  Show();
+  hide_timer_->Restart();
+}
+
+void SuggestionPopup::Show() {
+  if (window_->Visible()) return;
+  window_->Show();
+  platform_.hook().SetWithholdableKeys(kSteeringKeys);
+}
+
+void SuggestionPopup::Hide() {
+  if (!Visible()) return;
+  window_->Hide();
+  platform_.hook().SetWithholdableKeys({});
+}
+
+void SuggestionPopup::OnHideTimer() {
+  current_candidate_.clear();
+  Hide();
+  hide_timer_->SetEnabled(false);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "completion/clipboard_paste.h"
+#include "platform/platform.h"
+#include "shell/shell.h"
+
+namespace keyloom {
+
+// The pop-up that offers the candidates of the latest lookup, keeps one selected, hides itself
+// once the display time has passed since its last change, and pastes the rest of the selected
+// word. Its window is created on first use and afterwards only shown and hidden.
+class SuggestionPopup : private WindowEvents {
+ public:
+  enum class Direction { kUp, kDown };
+
+  // Heights in twips: an empty pop-up, and what each candidate adds.
+  static constexpr int kEmptyHeight = 1000;
+  static constexpr int kCandidateHeight = 200;
+  // The list reaches this far below the window's bottom edge.
+  static constexpr int kListOverhang = 200;
+  static constexpr int kDefaultDisplayTimeMs = 5000;
+
+  SuggestionPopup(Shell& shell, Platform& platform, WindowDesign design);
+
+  // Empties the list and shrinks the window to its empty height; visibility and the current
+  // candidate stay as they were.
+  void ResetCandidates();
+  // Inserts `word` at its sorted place, selects the first entry and shows the pop-up.
+  void AddCandidate(std::string word);
+  // Moves the selection one entry; false when it is already at that end of the list.
+  bool MoveSelection(Direction direction);
+  // Hides the pop-up and pastes the current candidate beyond the code points of `typed_word`.
+  // A candidate no longer than the typed word pastes nothing.
+  void CompleteWord(std::string_view typed_word);
+  // Hides the window only; the hide timer keeps running.
+  void HidePopup();
+  void ClearCurrentCandidate() { current_candidate_.clear(); }
+
+  bool Visible() const;
+  const std::string& current_candidate() const { return current_candidate_; }
+  const std::vector<std::string>& candidates() const { return candidates_; }
+  // The window, once it has been created; nullptr before first use.
+  Window* window() { return window_.get(); }
+
+  // How long the pop-up stays up after its last change; 0 keeps it up until a key hides it.
+  void SetDisplayTimeMs(int milliseconds) { hide_timer_->SetInterval(milliseconds); }
+  int DisplayTimeMs() const { return hide_timer_->Interval(); }
+
+ private:
+  void OnCommand(std::string_view /*id*/) override {}
+  void OnListSelectionChanged(std::string_view id) override;
+
+  Window& EnsureWindow();
+  void SelectEntry(int index);
+  // Follows the list's selection; a non-empty candidate shows the pop-up and restarts the
+  // display time.
+  void FollowSelection();
+  void Show();
+  void Hide();
+  void OnHideTimer();
+
+  Shell& shell_;
+  Platform& platform_;
+  WindowDesign design_;
+  std::unique_ptr<Window> window_;
+  std::unique_ptr<Timer> hide_timer_;
+  ClipboardPaste paste_;
+  std::vector<std::string> candidates_;
+  std::string current_candidate_;
+};
+
+}  // namespace keyloom

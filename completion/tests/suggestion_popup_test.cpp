@@ -1,0 +1,211 @@
+#include "completion/suggestion_popup.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "keyloom/keyloom_window_design.h"
+#include "platform/fake/fake_platform.h"
+#include "shell/fake/fake_shell.h"
+
+namespace keyloom {
+namespace {
+
+using testing::ElementsAre;
+using Direction = SuggestionPopup::Direction;
+
+class SuggestionPopupTest : public testing::Test {
+ protected:
+  FakeWindow& window() { return shell_.window(KeyloomPopupDesign().id); }
+
+  void Offer(const std::vector<std::string>& words) {
+    popup_.ResetCandidates();
+    for (const std::string& word : words) popup_.AddCandidate(word);
+  }
+
+  FakeShell shell_;
+  FakePlatform platform_;
+  SuggestionPopup popup_{shell_, platform_, KeyloomPopupDesign()};
+};
+
+TEST_F(SuggestionPopupTest, IsCreatedOnFirstUseAndThenKept) {
+  EXPECT_EQ(popup_.window(), nullptr);
+  EXPECT_FALSE(popup_.Visible());
+  Offer({"hello"});
+  Window* first = popup_.window();
+  ASSERT_NE(first, nullptr);
+  Offer({"help"});
+  EXPECT_EQ(popup_.window(), first);
+}
+
+TEST_F(SuggestionPopupTest, GrowsWithEveryCandidateAndSelectsTheAlphabeticallyFirst) {
+  Offer({"cherry", "Apple", "banana"});
+  EXPECT_EQ(window().Size().height, 1600);
+  EXPECT_EQ(window().Rect("List1").height, 1800);
+  EXPECT_THAT(window().ListItems("List1"), ElementsAre("Apple", "banana", "cherry"));
+  EXPECT_EQ(window().SelectedListIndex("List1"), 0);
+  EXPECT_EQ(popup_.current_candidate(), "Apple");
+  EXPECT_TRUE(popup_.Visible());
+}
+
+TEST_F(SuggestionPopupTest, ResetShrinksAndEmptiesButKeepsVisibilityAndCandidate) {
+  Offer({"hello", "help"});
+  popup_.ResetCandidates();
+  EXPECT_EQ(window().Size().height, 1000);
+  EXPECT_TRUE(window().ListItems("List1").empty());
+  EXPECT_TRUE(popup_.Visible());
+  EXPECT_EQ(popup_.current_candidate(), "hello");
+}
+
+TEST_F(SuggestionPopupTest, KeepsTheWidthOfItsDesign) {
+  const int width = KeyloomPopupDesign().popup_rect.width;
+  Offer({"hello"});
+  EXPECT_EQ(window().Size().width, width);
+}
+
+struct MoveCase {
+  int start;
+  Direction direction;
+  bool moved;
+  int end;
+};
+
+class MoveSelectionTest : public SuggestionPopupTest,
+                          public testing::WithParamInterface<MoveCase> {};
+
+TEST_P(MoveSelectionTest, MovesWithinTheList) {
+  const MoveCase& c = GetParam();
+  Offer({"a1", "a2", "a3"});
+  window().SetSelectedListIndex("List1", c.start);
+  EXPECT_EQ(popup_.MoveSelection(c.direction), c.moved);
+  EXPECT_EQ(window().SelectedListIndex("List1"), c.end);
+  if (c.moved) {
+    EXPECT_EQ(popup_.current_candidate(), "a" + std::to_string(c.end + 1));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves, MoveSelectionTest,
+                         testing::Values(MoveCase{0, Direction::kDown, true, 1},
+                                         MoveCase{1, Direction::kDown, true, 2},
+                                         MoveCase{2, Direction::kDown, false, 2},
+                                         MoveCase{2, Direction::kUp, true, 1},
+                                         MoveCase{0, Direction::kUp, false, 0}));
+
+TEST_F(SuggestionPopupTest, MouseClickSelectsTheCandidate) {
+  Offer({"a1", "a2", "a3"});
+  window().SelectListItem("List1", 2);
+  EXPECT_EQ(popup_.current_candidate(), "a3");
+}
+
+TEST_F(SuggestionPopupTest, HidesWhenTheDisplayTimeHasPassedSinceTheLastChange) {
+  Offer({"a1", "a2"});
+  shell_.Advance(4000);
+  ASSERT_TRUE(popup_.MoveSelection(Direction::kDown));
+  shell_.Advance(4999);
+  EXPECT_TRUE(popup_.Visible());
+  shell_.Advance(1);
+  EXPECT_FALSE(popup_.Visible());
+  EXPECT_EQ(popup_.current_candidate(), "");
+  // Disabled after its tick: it does not tick again.
+  const int ticks = shell_.timers().timers().front()->tick_count();
+  shell_.Advance(60000);
+  EXPECT_EQ(shell_.timers().timers().front()->tick_count(), ticks);
+}
+
+TEST_F(SuggestionPopupTest, DisplayTimeZeroKeepsItUp) {
+  popup_.SetDisplayTimeMs(0);
+  Offer({"hello"});
+  shell_.Advance(24 * 60 * 60 * 1000);
+  EXPECT_TRUE(popup_.Visible());
+}
+
+TEST_F(SuggestionPopupTest, HideLeavesTheTimerToEmptyTheCandidateLater) {
+  Offer({"hello"});
+  popup_.HidePopup();
+  EXPECT_FALSE(popup_.Visible());
+  EXPECT_EQ(popup_.current_candidate(), "hello");
+  shell_.Advance(5000);
+  EXPECT_EQ(popup_.current_candidate(), "");
+}
+
+TEST_F(SuggestionPopupTest, TakesTabUpAndDownOnlyWhileShown) {
+  Offer({"hello"});
+  EXPECT_THAT(platform_.hook().withholdable_keys(), ElementsAre(9, 38, 40));
+  popup_.HidePopup();
+  EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
+  Offer({"hello"});
+  EXPECT_THAT(platform_.hook().withholdable_keys(), ElementsAre(9, 38, 40));
+  shell_.Advance(5000);
+  EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
+}
+
+struct CompleteCase {
+  std::string candidate;
+  std::string typed;
+  std::string rest;
+};
+
+class CompleteWordTest : public SuggestionPopupTest,
+                         public testing::WithParamInterface<CompleteCase> {};
+
+TEST_P(CompleteWordTest, PastesTheRestAndPutsTheUsersTextBack) {
+  const CompleteCase& c = GetParam();
+  platform_.clipboard().set_content("kept by the user");
+  Offer({c.candidate});
+  popup_.CompleteWord(c.typed);
+  EXPECT_FALSE(popup_.Visible());
+  EXPECT_EQ(popup_.current_candidate(), "");
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "+{INSERT}");
+  EXPECT_EQ(platform_.clipboard().content(), c.rest);
+  shell_.Advance(99);
+  EXPECT_EQ(platform_.clipboard().content(), c.rest);
+  shell_.Advance(1);
+  EXPECT_EQ(platform_.clipboard().content(), "kept by the user");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rests, CompleteWordTest,
+                         testing::Values(CompleteCase{"Boston", "bos", "ton"},
+                                         CompleteCase{"café", "ca", "fé"},
+                                         CompleteCase{"naïveté", "naïv", "eté"},
+                                         CompleteCase{"hello", "", "hello"}));
+
+TEST_F(SuggestionPopupTest, CompletingTheWholeWordPastesNothing) {
+  platform_.clipboard().set_content("kept");
+  Offer({"hello"});
+  popup_.CompleteWord("hello");
+  popup_.CompleteWord("hellos");
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+  EXPECT_TRUE(platform_.clipboard().history().empty());
+  EXPECT_FALSE(popup_.Visible());
+}
+
+TEST_F(SuggestionPopupTest, QuickSecondCompletionStillRestoresTheUsersText) {
+  platform_.clipboard().set_content("mine");
+  Offer({"hello"});
+  popup_.CompleteWord("he");
+  shell_.Advance(50);
+  Offer({"world"});
+  popup_.CompleteWord("wo");
+  shell_.Advance(99);
+  EXPECT_EQ(platform_.clipboard().content(), "rld");
+  shell_.Advance(1);
+  EXPECT_EQ(platform_.clipboard().content(), "mine");
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "+{INSERT}+{INSERT}");
+}
+
+TEST_F(SuggestionPopupTest, ClipboardThatCannotBeOpenedTypesTheRestInstead) {
+  platform_.clipboard().set_content("mine");
+  Offer({"héllo"});
+  platform_.clipboard().set_refuse_open(true);
+  popup_.CompleteWord("h");
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "éllo");
+  platform_.clipboard().set_refuse_open(false);
+  shell_.Advance(1000);
+  EXPECT_EQ(platform_.clipboard().content(), "mine");
+  EXPECT_TRUE(platform_.clipboard().history().empty());
+}
+
+}  // namespace
+}  // namespace keyloom

@@ -25,6 +25,15 @@ void WorkingList::AddAll(std::vector<std::string> items) {
   // Adding one by one keeps equal new items in their given order after the equal old ones:
   // a stable sort of the new items followed by a merge that prefers the old ones does the same.
   std::stable_sort(items.begin(), items.end(), LessNoCase);
+  // The selection follows its item, as it does when items are inserted one at a time.
+  int selected = SelectedIndex();
+  if (selected >= 0 && selected < static_cast<int>(items_.size())) {
+    const std::string& kept = items_[static_cast<std::size_t>(selected)];
+    selected += static_cast<int>(std::lower_bound(items.begin(), items.end(), kept, LessNoCase) -
+                                 items.begin());
+  } else {
+    selected = -1;
+  }
   std::vector<std::string> merged;
   merged.reserve(items_.size() + items.size());
   std::merge(std::make_move_iterator(items_.begin()), std::make_move_iterator(items_.end()),
@@ -32,6 +41,7 @@ void WorkingList::AddAll(std::vector<std::string> items) {
              std::back_inserter(merged), LessNoCase);
   items_ = std::move(merged);
   window_.SetListItems(list_id_, items_);
+  if (selected >= 0) window_.SetSelectedListIndex(list_id_, selected);
 }
 
 void WorkingList::RemoveAt(std::size_t index) {

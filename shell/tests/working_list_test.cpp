@@ -57,7 +57,7 @@ TEST_F(WorkingListTest, RemoveAtAndClear) {
   EXPECT_TRUE(shown().empty());
 }
 
-TEST_F(WorkingListTest, AddAllEqualsAddingOneByOne) {
+TEST_F(WorkingListTest, AddAllEqualsAddingOneByOneSelectionIncluded) {
   // Words that differ only by case compare unequal by their bytes but sit side by side; the
   // one-by-one result is the reference for every shuffle.
   const Items pool = {"a", "A", "b", "B", "a ", " a", "\xC3\xA9", "\xC3\x89", "e", "", "zz"};
@@ -77,11 +77,29 @@ TEST_F(WorkingListTest, AddAllEqualsAddingOneByOne) {
       reference.Add(item);
       bulk.Add(item);
     }
+    const int selected = static_cast<int>(pick(random) % (existing.size() + 1)) - 1;
+    reference_window.window().SetSelectedListIndex("List1", selected);
+    bulk_window.window().SetSelectedListIndex("List1", selected);
     for (const std::string& item : added) reference.Add(item);
     bulk.AddAll(added);
     ASSERT_EQ(bulk.items(), reference.items()) << "round " << round;
+    ASSERT_EQ(bulk.SelectedIndex(), reference.SelectedIndex()) << "round " << round;
     ASSERT_EQ(bulk_window.window().ListItems("List1"), bulk.items());
   }
+}
+
+TEST_F(WorkingListTest, AddAllKeepsTheSelectionOnItsItem) {
+  list_.AddAll({"b", "d"});
+  window().SetSelectedListIndex("List1", 1);
+  list_.AddAll({"e", "d", "a", "c"});
+  EXPECT_EQ(list_.items(), (Items{"a", "b", "c", "d", "d", "e"}));
+  EXPECT_EQ(list_.SelectedIndex(), 3);
+}
+
+TEST_F(WorkingListTest, AddAllWithoutASelectionSelectsNothing) {
+  list_.AddAll({"b"});
+  list_.AddAll({"a"});
+  EXPECT_EQ(list_.SelectedIndex(), -1);
 }
 
 TEST_F(WorkingListTest, AddAllOfNothingLeavesTheSelection) {

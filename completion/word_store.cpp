@@ -1,0 +1,54 @@
+#include "completion/word_store.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace keyloom {
+
+std::optional<WordStore> WordStore::Open(std::string_view file_bytes, std::string_view password) {
+  std::optional<WordTable> table = UnsealWordStore(file_bytes, password);
+  if (!table) return std::nullopt;
+  return WordStore(std::move(*table));
+}
+
+WordStore::WordStore(WordTable table)
+    : table_(std::move(table)), sorted_(std::move(table_.sorted)) {
+  table_.sorted = {};
+}
+
+std::vector<std::string_view> WordStore::Lookup(std::string_view prefix, std::size_t limit) const {
+  std::vector<std::string_view> rows;
+  const auto [first, last] = PrefixRange(prefix);
+  if (first == last || limit == 0) return rows;
+  rows.reserve(std::min<std::size_t>(limit, last - first));
+  sorted_.VisitSmallest(first, last, limit,
+                        [&](std::uint32_t row) { rows.push_back(table_.Row(row)); });
+  return rows;
+}
+
+std::pair<std::uint32_t, std::uint32_t> WordStore::PrefixRange(std::string_view prefix) const {
+  // Sorted order compares lower-cased code points first, so the rows that begin with the prefix
+  // (without regard to case) lie together: after every row that sorts before the prefix without
+  // beginning with it, and before every row that sorts after it without beginning with it.
+  const std::vector<std::uint32_t>& order = sorted_.values();
+  auto before = [&](std::uint32_t row) {
+    const std::string_view text = table_.Row(row);
+    return !StartsWithNoCase(text, prefix) && CompareNoCase(text, prefix) < 0;
+  };
+  auto not_after = [&](std::uint32_t row) {
+    const std::string_view text = table_.Row(row);
+    return StartsWithNoCase(text, prefix) || CompareNoCase(text, prefix) < 0;
+  };
+  const auto first = std::partition_point(order.begin(), order.end(), before);
+  const auto last = std::partition_point(first, order.end(), not_after);
+  return {static_cast<std::uint32_t>(first - order.begin()),
+          static_cast<std::uint32_t>(last - order.begin())};
+}
+
+std::size_t WordStore::MemoryBytes() const {
+  return sizeof(*this) + table_.text.capacity() + table_.starts.capacity() * sizeof(std::uint32_t) +
+         sorted_.MemoryBytes();
+}
+
+}  // namespace keyloom

@@ -29,19 +29,34 @@ std::vector<std::string_view> WordStore::Lookup(std::string_view prefix, std::si
 
 std::pair<std::uint32_t, std::uint32_t> WordStore::PrefixRange(std::string_view prefix) const {
   // Sorted order compares lower-cased code points first, so the rows that begin with the prefix
-  // (without regard to case) lie together: after every row that sorts before the prefix without
-  // beginning with it, and before every row that sorts after it without beginning with it.
+  // (without regard to case) lie together, between the rows that sort before the prefix and the
+  // rows that sort after it. -1, 0 and 1 say where a row lies.
+  auto place = [&](std::uint32_t row) {
+    const std::string_view text = table_.Row(row);
+    if (StartsWithNoCase(text, prefix)) return 0;
+    return CompareNoCase(text, prefix) < 0 ? -1 : 1;
+  };
   const std::vector<std::uint32_t>& order = sorted_.values();
-  auto before = [&](std::uint32_t row) {
-    const std::string_view text = table_.Row(row);
-    return !StartsWithNoCase(text, prefix) && CompareNoCase(text, prefix) < 0;
-  };
-  auto not_after = [&](std::uint32_t row) {
-    const std::string_view text = table_.Row(row);
-    return StartsWithNoCase(text, prefix) || CompareNoCase(text, prefix) < 0;
-  };
-  const auto first = std::partition_point(order.begin(), order.end(), before);
-  const auto last = std::partition_point(first, order.end(), not_after);
+  // Both ends share the search until it meets a matching row; then each end has its own.
+  auto first = order.begin();
+  auto last = order.end();
+  auto inside = last;
+  while (first < last) {
+    const auto middle = first + (last - first) / 2;
+    const int where = place(*middle);
+    if (where == 0) {
+      inside = middle;
+      break;
+    }
+    if (where < 0) {
+      first = middle + 1;
+    } else {
+      last = middle;
+    }
+  }
+  if (inside == order.end()) return {0, 0};
+  first = std::partition_point(first, inside, [&](std::uint32_t row) { return place(row) < 0; });
+  last = std::partition_point(inside, last, [&](std::uint32_t row) { return place(row) == 0; });
   return {static_cast<std::uint32_t>(first - order.begin()),
           static_cast<std::uint32_t>(last - order.begin())};
 }

@@ -25,7 +25,7 @@ class WordStore {
 
   // At most `limit` rows whose text begins with `prefix`, compared without regard to case, the
   // first ones in store order, in store order. The prefix is literal text: no character in it
-  // is a pattern. The views stay valid as long as the store.
+  // is a pattern. The views stay valid while the store is neither moved nor destroyed.
   std::vector<std::string_view> Lookup(std::string_view prefix, std::size_t limit) const;
 
   std::size_t size() const { return sorted_.values().size(); }

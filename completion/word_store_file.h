@@ -32,8 +32,9 @@ struct WordTable {
   }
 };
 
-// The file for `words_in_store_order`; nullopt when a word is not valid UTF-8, the iteration
-// count is outside 1..kWordStoreMaxIterations, or the crypto library fails.
+// The file for `words_in_store_order`; nullopt when a word is not valid UTF-8, the words
+// together exceed 4 GiB, the iteration count is outside 1..kWordStoreMaxIterations, or the
+// crypto library fails.
 std::optional<std::string> SealWordStore(const std::vector<std::string>& words_in_store_order,
                                          std::string_view password,
                                          std::uint32_t iterations = kWordStoreDefaultIterations);

@@ -97,7 +97,7 @@ class Tool {
 int RunWordStoreTool(const std::vector<std::string>& args, FileSystem& files, std::ostream& out,
                      std::ostream& err) {
   Tool tool(files, out, err);
-  const std::string_view command = args.empty() ? "" : args[0];
+  const std::string_view command = args.empty() ? std::string_view() : std::string_view(args[0]);
   if (command == "build" && (args.size() == 3 || args.size() == 5)) {
     std::uint32_t iterations = kWordStoreDefaultIterations;
     if (args.size() == 5) {

@@ -1,8 +1,9 @@
 #include "completion/keyloom_app.h"
 
+#include <utility>
+
 #include "completion/status_line.h"
 #include "completion/word_store_locate.h"
-#include "keyloom/keyloom_window_design.h"
 #include "shell/startup.h"
 
 namespace keyloom {
@@ -17,12 +18,13 @@ ListFileConfig KeyloomListFileConfig(Platform& platform, const Window& window) {
 
 }  // namespace
 
-KeyloomApp::KeyloomApp(Shell& shell, Platform& platform)
+KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& main_design,
+                       WindowDesign popup_design)
     : platform_(platform),
-      window_(shell.CreateWindow(KeyloomWindowDesign(), *this)),
+      window_(shell.CreateWindow(main_design, *this)),
       app_shell_(Program::kKeyloom, *window_, shell, platform,
                  KeyloomListFileConfig(platform, *window_)),
-      popup_(shell, platform, KeyloomPopupDesign()),
+      popup_(shell, platform, std::move(popup_design)),
       settings_(*window_, popup_, app_shell_.list(), shell.dialogs()),
       capture_(*window_, popup_, [this](std::string_view prefix, std::size_t limit) {
         std::vector<std::string> words;

@@ -22,7 +22,10 @@ class KeyloomApp final : public WindowEvents, public KeyHandler {
   static constexpr std::string_view kStatusLineId = "StatusLine";
   static constexpr std::string_view kStoreNotOpenedStatus = "Word store not opened.";
 
-  KeyloomApp(Shell& shell, Platform& platform);
+  // Creates the main window from `main_design`; the pop-up is made from `popup_design` when it
+  // first shows.
+  KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& main_design,
+             WindowDesign popup_design);
 
   // The start-up sequence, then shows the window and starts the keyboard hook.
   void Start();

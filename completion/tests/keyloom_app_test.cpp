@@ -10,6 +10,7 @@
 
 #include "completion/status_line.h"
 #include "completion/tests/test_word_store.h"
+#include "keyloom/keyloom_window_design.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/fake/fake_shell.h"
 
@@ -30,7 +31,8 @@ class KeyloomAppTest : public testing::Test {
  protected:
   void Start(std::optional<std::string> store_bytes) {
     if (store_bytes) platform_.files().SetFile(StorePath(), *store_bytes);
-    app_ = std::make_unique<KeyloomApp>(shell_, platform_);
+    app_ = std::make_unique<KeyloomApp>(shell_, platform_, KeyloomWindowDesign(),
+                                        KeyloomPopupDesign());
     app_->Start();
   }
   std::string StorePath() { return JoinPath(platform_.folders().program, "words.mdb"); }

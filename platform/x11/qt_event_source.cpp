@@ -1,0 +1,23 @@
+#include "platform/x11/qt_event_source.h"
+
+#include <QGuiApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+namespace keyloom {
+
+QtEventSource::QtEventSource(int socket, std::function<void()> on_ready)
+    : on_ready_(std::move(on_ready)),
+      notifier_(std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read)) {
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { on_ready_(); });
+}
+
+QtEventSource::~QtEventSource() = default;
+
+void QtEventSource::CallSoon() {
+  QTimer::singleShot(0, notifier_.get(), [this] { on_ready_(); });
+}
+
+bool ModalDialogOpen() { return QGuiApplication::modalWindow() != nullptr; }
+
+}  // namespace keyloom

@@ -1,0 +1,217 @@
+#include "platform/x11/x11_keyboard_hook.h"
+
+#include <X11/XKBlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/keysym.h>
+
+#include <array>
+#include <vector>
+
+#include "platform/key_event.h"
+#include "platform/x11/virtual_keys.h"
+#include "platform/x11/x11_errors.h"
+
+namespace keyloom {
+namespace {
+
+// Every combination of the modifiers a chord may hold, and of the lock states that must not
+// keep a grab from matching.
+std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
+  const unsigned int chord_modifiers[] = {ShiftMask, ControlMask, Mod1Mask};
+  std::vector<unsigned int> locks = {0, LockMask};
+  if (num_lock_mask != 0) locks.insert(locks.end(), {num_lock_mask, LockMask | num_lock_mask});
+  std::vector<unsigned int> combinations;
+  for (unsigned int chord = 0; chord < 8; ++chord) {
+    unsigned int modifiers = 0;
+    for (unsigned int bit = 0; bit < 3; ++bit) {
+      if (chord & (1u << bit)) modifiers |= chord_modifiers[bit];
+    }
+    for (const unsigned int lock : locks) combinations.push_back(modifiers | lock);
+  }
+  return combinations;
+}
+
+}  // namespace
+
+X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode)
+    : display_(display),
+      root_(DefaultRootWindow(display)),
+      xi_opcode_(xi_opcode),
+      keymap_(display) {
+  int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+  XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
+  num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
+}
+
+X11KeyboardHook::~X11KeyboardHook() {
+  for (const int keycode : grabbed_) XUngrabKey(display_, keycode, AnyModifier, root_);
+  XFlush(display_);
+}
+
+bool X11KeyboardHook::Start(KeyHandler& handler) {
+  X11ErrorTrap trap(display_);
+  std::array<unsigned char, XIMaskLen(XI_LASTEVENT)> bits{};
+  XISetMask(bits.data(), XI_RawKeyPress);
+  XIEventMask mask{XIAllMasterDevices, static_cast<int>(bits.size()), bits.data()};
+  XISelectEvents(display_, root_, &mask, 1);
+  const unsigned int xkb_details = XkbModifierStateMask | XkbGroupStateMask;
+  XkbSelectEventDetails(display_, XkbUseCoreKbd, XkbStateNotify, xkb_details, xkb_details);
+  XkbSelectEvents(display_, XkbUseCoreKbd, XkbNewKeyboardNotifyMask | XkbMapNotifyMask,
+                  XkbNewKeyboardNotifyMask | XkbMapNotifyMask);
+  XkbStateRec state{};
+  if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
+    xkb_mods_ = state.mods;
+    xkb_group_ = state.group;
+  }
+  if (trap.Sync() > 0) return false;
+
+  handler_ = &handler;
+  if (!events_) {
+    events_ = std::make_unique<QtEventSource>(ConnectionNumber(display_), [this] { Drain(); });
+  }
+  UpdateGrabs();
+  DrainLater();
+  return true;
+}
+
+void X11KeyboardHook::SetWithholdableKeys(std::span<const int> key_codes) {
+  withholdable_ = std::set<int>(key_codes.begin(), key_codes.end());
+  // Grabs wait for Start: until a handler is there, a grab could only freeze the keyboard.
+  if (handler_ != nullptr) UpdateGrabs();
+}
+
+void X11KeyboardHook::UpdateGrabs() {
+  std::set<int> wanted;
+  for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
+    if (withholdable_.contains(VirtualKey(keycode, 0))) wanted.insert(keycode);
+  }
+  if (wanted == grabbed_) return;
+
+  X11ErrorTrap trap(display_);
+  for (const int keycode : grabbed_) {
+    if (wanted.contains(keycode)) continue;
+    history_.Released(keycode, NextRequest(display_));
+    XUngrabKey(display_, keycode, AnyModifier, root_);
+  }
+  struct Attempt {
+    int keycode;
+    std::vector<unsigned long> serials;
+  };
+  std::vector<Attempt> attempts;
+  const std::vector<unsigned int> combinations = GrabModifierCombinations(num_lock_mask_);
+  for (const int keycode : wanted) {
+    if (grabbed_.contains(keycode)) continue;
+    // Raw events count as grabbed from the first request on: a key that might come through
+    // the grab is better missed than handled twice.
+    history_.Grabbed(keycode, NextRequest(display_));
+    Attempt& attempt = attempts.emplace_back(Attempt{keycode, {}});
+    for (const unsigned int modifiers : combinations) {
+      attempt.serials.push_back(NextRequest(display_));
+      XGrabKey(display_, keycode, modifiers, root_, False, GrabModeAsync, GrabModeSync);
+    }
+  }
+  trap.Sync();
+  grabbed_ = wanted;
+  for (const Attempt& attempt : attempts) {
+    bool any = false;
+    for (const unsigned long serial : attempt.serials) any |= !trap.Failed(serial);
+    // Another client holds every chord of this key: it is only observed, from its raw events.
+    if (!any) {
+      history_.Released(attempt.keycode, NextRequest(display_));
+      grabbed_.erase(attempt.keycode);
+    }
+  }
+  // The synchronous round trip may have read events that the socket will not announce again.
+  DrainLater();
+}
+
+void X11KeyboardHook::DrainLater() {
+  if (events_) events_->CallSoon();
+}
+
+void X11KeyboardHook::Drain() {
+  // A handler that runs a nested event loop must not see the next key before it returns.
+  if (draining_) return;
+  draining_ = true;
+  while (XPending(display_) > 0) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    HandleEvent(event);
+  }
+  draining_ = false;
+}
+
+void X11KeyboardHook::HandleEvent(XEvent& event) {
+  if (event.type == GenericEvent && event.xcookie.extension == xi_opcode_) {
+    if (XGetEventData(display_, &event.xcookie)) {
+      if (event.xcookie.evtype == XI_RawKeyPress) {
+        const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
+        HandleRawPress(raw->detail, event.xcookie.serial);
+      }
+      XFreeEventData(display_, &event.xcookie);
+    }
+  } else if (event.type == KeyPress) {
+    HandleGrabbedPress(event.xkey);
+  } else if (event.type == xkb_event_base_) {
+    const auto& xkb = reinterpret_cast<const XkbEvent&>(event);
+    if (xkb.any.xkb_type == XkbStateNotify) {
+      xkb_mods_ = xkb.state.mods;
+      xkb_group_ = xkb.state.group;
+    } else if (xkb.any.xkb_type == XkbMapNotify || xkb.any.xkb_type == XkbNewKeyboardNotify) {
+      KeymapChanged();
+    }
+  } else if (event.type == MappingNotify) {
+    XRefreshKeyboardMapping(&event.xmapping);
+    KeymapChanged();
+  }
+}
+
+void X11KeyboardHook::KeymapChanged() {
+  keymap_.Reload();
+  num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
+  if (handler_ != nullptr) UpdateGrabs();
+}
+
+void X11KeyboardHook::HandleRawPress(int keycode, unsigned long serial) {
+  history_.Forget(serial);
+  if (history_.WasGrabbed(keycode, serial)) return;
+  // The raw event comes before the server applies the key itself, so the state tracked from
+  // the event stream is the one the key meets.
+  Report(keycode, xkb_mods_);
+}
+
+void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
+  const bool withheld = Report(static_cast<int>(event.keycode), event.state);
+  if (withheld) {
+    // Ending the grab swallows the key; whatever the keyboard queued meanwhile (the handler's
+    // own typing included) then goes to the focused window in order.
+    XUngrabKeyboard(display_, event.time);
+  } else {
+    XAllowEvents(display_, ReplayKeyboard, event.time);
+  }
+  XFlush(display_);
+}
+
+bool X11KeyboardHook::Report(int keycode, unsigned int state) {
+  // While a modal dialog waits for the user, the handler that opened it has not returned.
+  if (handler_ == nullptr || ModalDialogOpen()) return false;
+  KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false};
+  try {
+    handler_->HandleKey(key);
+  } catch (...) {
+    // The keyboard must never be blocked by a failing handler: the key goes on.
+    return false;
+  }
+  return key.discard;
+}
+
+int X11KeyboardHook::VirtualKey(int keycode, unsigned int state) const {
+  const bool num_lock = (state & num_lock_mask_) != 0;
+  const int code = VirtualKeyForKey(keymap_.Symbol(keycode, xkb_group_, 0),
+                                    keymap_.Symbol(keycode, xkb_group_, 1), num_lock);
+  if (code != 0 || xkb_group_ == 0) return code;
+  // A layout without Latin letters in its group: the first group names the key.
+  return VirtualKeyForKey(keymap_.Symbol(keycode, 0, 0), keymap_.Symbol(keycode, 0, 1), num_lock);
+}
+
+}  // namespace keyloom

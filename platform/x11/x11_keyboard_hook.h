@@ -1,0 +1,62 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <memory>
+#include <set>
+#include <span>
+
+#include "platform/keyboard_hook.h"
+#include "platform/x11/grab_history.h"
+#include "platform/x11/qt_event_source.h"
+#include "platform/x11/x11_keymap.h"
+
+namespace keyloom {
+
+// The keyboard hook on X11, on a connection of its own that the Qt event loop watches.
+// Every key press of every client arrives as an XInput2 raw event on the root window; those
+// can only be observed. The keys that may have to be withheld are grabbed passively and
+// synchronously with every modifier combination, so that the server freezes the keyboard at
+// such a press until the handler has decided: the key is then swallowed (the grab is ended
+// with the keyboard's queued events going on as usual) or replayed to the focused window. A
+// grabbed key reaches the handler once, from its grab; its raw event is skipped.
+class X11KeyboardHook final : public KeyboardHook {
+ public:
+  // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode.
+  X11KeyboardHook(Display* display, int xi_opcode);
+  ~X11KeyboardHook() override;
+  X11KeyboardHook(const X11KeyboardHook&) = delete;
+  X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
+
+  bool Start(KeyHandler& handler) override;
+  void SetWithholdableKeys(std::span<const int> key_codes) override;
+
+ private:
+  void Drain();
+  void DrainLater();
+  void HandleEvent(XEvent& event);
+  void HandleRawPress(int keycode, unsigned long serial);
+  void HandleGrabbedPress(const XKeyEvent& event);
+  // Runs the handler; whether it withheld the key. A handler that throws withholds nothing.
+  bool Report(int keycode, unsigned int state);
+  int VirtualKey(int keycode, unsigned int state) const;
+  void KeymapChanged();
+  void UpdateGrabs();
+
+  Display* display_;
+  ::Window root_;
+  int xi_opcode_;
+  int xkb_event_base_ = 0;
+  unsigned int num_lock_mask_ = 0;
+  KeyHandler* handler_ = nullptr;
+  std::unique_ptr<QtEventSource> events_;
+  X11Keymap keymap_;
+  unsigned int xkb_mods_ = 0;  // the effective modifiers as the event stream stands
+  int xkb_group_ = 0;
+  std::set<int> withholdable_;  // virtual-key codes
+  std::set<int> grabbed_;       // keycodes
+  GrabHistory history_;
+  bool draining_ = false;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,77 @@
+#include "platform/x11/x11_keymap.h"
+
+namespace keyloom {
+
+X11Keymap::X11Keymap(Display* display) : display_(display) { Reload(); }
+
+X11Keymap::~X11Keymap() {
+  if (desc_ != nullptr) XkbFreeKeyboard(desc_, XkbAllComponentsMask, True);
+}
+
+void X11Keymap::Reload() {
+  if (desc_ != nullptr) XkbFreeKeyboard(desc_, XkbAllComponentsMask, True);
+  desc_ = XkbGetMap(display_, XkbAllClientInfoMask, XkbUseCoreKbd);
+  if (desc_ != nullptr) {
+    min_keycode_ = desc_->min_key_code;
+    max_keycode_ = desc_->max_key_code;
+  }
+}
+
+KeySym X11Keymap::Symbol(int keycode, int group, int level) const {
+  if (desc_ == nullptr || keycode < min_keycode_ || keycode > max_keycode_) return NoSymbol;
+  const int groups = XkbKeyNumGroups(desc_, keycode);
+  if (groups == 0 || level < 0) return NoSymbol;
+  const int wrapped = group < 0 ? 0 : group % groups;
+  if (level >= XkbKeyGroupWidth(desc_, keycode, wrapped)) return NoSymbol;
+  return XkbKeySymEntry(desc_, keycode, level, wrapped);
+}
+
+int X11Keymap::LevelFor(int keycode, int group, unsigned int mods) const {
+  const int groups = XkbKeyNumGroups(desc_, keycode);
+  if (groups == 0) return 0;
+  const XkbKeyTypePtr type = XkbKeyKeyType(desc_, keycode, group % groups);
+  const unsigned int relevant = mods & type->mods.mask;
+  for (int i = 0; i < type->map_count; ++i) {
+    const XkbKTMapEntryRec& entry = type->map[i];
+    if (entry.active && entry.mods.mask == relevant) return entry.level;
+  }
+  return 0;
+}
+
+std::optional<X11Keymap::Position> X11Keymap::Find(KeySym keysym, int group,
+                                                   unsigned int locked_mods,
+                                                   const std::function<bool(int)>& skip) const {
+  if (desc_ == nullptr || keysym == NoSymbol) return std::nullopt;
+  for (int keycode = min_keycode_; keycode <= max_keycode_; ++keycode) {
+    if (skip(keycode)) continue;
+    const int groups = XkbKeyNumGroups(desc_, keycode);
+    if (groups == 0) continue;
+    const int wrapped = group < 0 ? 0 : group % groups;
+    for (const bool shift : {false, true}) {
+      const unsigned int mods = locked_mods | (shift ? ShiftMask : 0);
+      if (Symbol(keycode, wrapped, LevelFor(keycode, wrapped, mods)) == keysym) {
+        return Position{keycode, shift};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<int> X11Keymap::EmptyKeycodes() const {
+  std::vector<int> empty;
+  if (desc_ == nullptr) return empty;
+  for (int keycode = min_keycode_; keycode <= max_keycode_; ++keycode) {
+    const KeySym* syms = XkbKeySymsPtr(desc_, keycode);
+    bool has_symbol = false;
+    for (int i = 0; i < XkbKeyNumSyms(desc_, keycode); ++i) has_symbol |= syms[i] != NoSymbol;
+    if (!has_symbol && desc_->map->modmap[keycode] == 0) empty.push_back(keycode);
+  }
+  return empty;
+}
+
+unsigned int X11Keymap::ModifiersOf(int keycode) const {
+  if (desc_ == nullptr || keycode < min_keycode_ || keycode > max_keycode_) return 0;
+  return desc_->map->modmap[keycode];
+}
+
+}  // namespace keyloom

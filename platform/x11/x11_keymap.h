@@ -1,0 +1,55 @@
+#pragma once
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace keyloom {
+
+// A snapshot of the X keyboard map (XKB client map): which keysym each keycode gives in each
+// group and level, and which modifiers reach a level. Reload it when the map changes.
+class X11Keymap {
+ public:
+  explicit X11Keymap(Display* display);
+  ~X11Keymap();
+  X11Keymap(const X11Keymap&) = delete;
+  X11Keymap& operator=(const X11Keymap&) = delete;
+
+  void Reload();
+
+  int min_keycode() const { return min_keycode_; }
+  int max_keycode() const { return max_keycode_; }
+
+  // The keysym of `keycode` at `level` in `group` (wrapped into the key's groups); NoSymbol
+  // when the key has no such level.
+  KeySym Symbol(int keycode, int group, int level) const;
+
+  // Where a keysym sits: the keycode, and whether Shift must be held to reach it while the
+  // locked modifiers (Caps Lock, Num Lock) are `locked_mods`.
+  struct Position {
+    int keycode = 0;
+    bool shift = false;
+  };
+  // Looks in `group`, at the levels that no modifier or Shift alone reaches; skips keycodes for
+  // which `skip` says so.
+  std::optional<Position> Find(KeySym keysym, int group, unsigned int locked_mods,
+                               const std::function<bool(int)>& skip) const;
+
+  // Keycodes that give no keysym at all.
+  std::vector<int> EmptyKeycodes() const;
+  // The real modifiers that a key sets (its modifier map entry).
+  unsigned int ModifiersOf(int keycode) const;
+
+ private:
+  int LevelFor(int keycode, int group, unsigned int mods) const;
+
+  Display* display_;
+  XkbDescPtr desc_ = nullptr;
+  int min_keycode_ = 8;
+  int max_keycode_ = 255;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "platform/keystroke_output.h"
+#include "platform/x11/scratch_keycodes.h"
+#include "platform/x11/x11_keymap.h"
+
+namespace keyloom {
+
+// Keystroke output through XTest on a connection of its own. Characters are typed with the
+// keys of the current layout group that give them (Shift added as the lock state needs);
+// characters the map lacks are bound to spare keycodes. Modifier keys that are down when a
+// Send starts are released for the time of the typing, so that the text arrives as text,
+// and pressed again afterwards only while a physical keyboard still holds them. Send returns
+// once the server has processed every key.
+class X11KeystrokeOutput final : public KeystrokeOutput {
+ public:
+  explicit X11KeystrokeOutput(Display* display);
+  ~X11KeystrokeOutput() override;
+  X11KeystrokeOutput(const X11KeystrokeOutput&) = delete;
+  X11KeystrokeOutput& operator=(const X11KeystrokeOutput&) = delete;
+
+  bool Send(std::span<const KeyAction> actions) override;
+
+ private:
+  struct Stroke {
+    int keycode = 0;
+    bool shift = false;
+    int modifiers = 0;  // kShiftMask | kCtrlMask | kAltMask
+  };
+
+  void ReadMappingChanges();
+  void KeymapChanged();
+  std::optional<Stroke> Resolve(const KeyAction& action, int group, unsigned int locked_mods);
+  std::vector<int> ModifierKeysDown() const;
+  std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
+  void Type(const Stroke& stroke);
+  void Key(int keycode, bool press);
+
+  Display* display_;
+  X11Keymap keymap_;
+  ScratchKeycodes scratch_;
+  int shift_keycode_ = 0;
+  int control_keycode_ = 0;
+  int alt_keycode_ = 0;
+};
+
+}  // namespace keyloom

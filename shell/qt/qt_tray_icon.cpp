@@ -1,0 +1,54 @@
+#include "shell/qt/qt_tray_icon.h"
+
+#include <QSystemTrayIcon>
+
+#include "shell/qt/app_icon.h"
+#include "shell/qt/control_text.h"
+
+namespace keyloom {
+namespace {
+
+QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtTrayIcon::QtTrayIcon(TrayEvents& events, const EventGate& gate)
+    : icon_(std::make_unique<QSystemTrayIcon>(AppIcon())) {
+  QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
+                   [&events, &gate](QSystemTrayIcon::ActivationReason reason) {
+                     if (gate.closed) return;
+                     switch (reason) {
+                       case QSystemTrayIcon::Trigger:
+                         events.OnTrayMouse(static_cast<int>(TrayMouse::kLeftDown));
+                         break;
+                       case QSystemTrayIcon::Context:
+                         events.OnTrayMouse(static_cast<int>(TrayMouse::kRightDown));
+                         break;
+                       case QSystemTrayIcon::DoubleClick:
+                         events.OnTrayMouse(static_cast<int>(TrayMouse::kLeftDoubleClick));
+                         break;
+                       default:
+                         break;
+                     }
+                   });
+}
+
+QtTrayIcon::~QtTrayIcon() = default;
+
+bool QtTrayIcon::Add(std::string_view tip) {
+  // Qt docks the icon again by itself when the notification area comes back.
+  if (!Available() || icon_->isVisible()) return false;
+  icon_->setToolTip(ToQt(tip));
+  icon_->show();
+  return true;
+}
+
+bool QtTrayIcon::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+void QtTrayIcon::ShowNotification(std::string_view title, std::string_view text) {
+  icon_->showMessage(ToQt(title), ToQt(MessageText(text)), QSystemTrayIcon::NoIcon, 10000);
+}
+
+}  // namespace keyloom

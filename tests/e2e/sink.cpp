@@ -1,0 +1,86 @@
+// The end-to-end tests' focused window: a plain text editor that records what it receives.
+//
+//   keyloom_sink TEXT_FILE KEYS_FILE [CLIPBOARD_TEXT CLIPBOARD_FILE]
+//
+// TEXT_FILE always holds the editor's whole text (replaced atomically after each change), so
+// typed keys, Backspace and pastes show as a user would see them. KEYS_FILE gets one line per
+// key press that reaches the window, named as Qt names the key ("T", "Space", "F9"). With the
+// last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at start and writes the
+// clipboard's text to CLIPBOARD_FILE whenever another program changes it.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void WriteWhole(const QString& path, const QString& text) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write(text.toUtf8());
+    file.commit();
+  }
+}
+
+class KeyRecorder : public QObject {
+ public:
+  explicit KeyRecorder(const QString& path) : file_(path) {
+    file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const QString name = QKeySequence(key->key()).toString(QKeySequence::PortableText);
+      file_.write((name.isEmpty() ? QStringLiteral("?") : name).toUtf8() + "\n");
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QFile file_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr, "usage: %s TEXT_FILE KEYS_FILE [CLIPBOARD_TEXT CLIPBOARD_FILE]\n",
+                 argv[0]);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const QString text_file = QString::fromLocal8Bit(argv[1]);
+  WriteWhole(text_file, QString());
+
+  QPlainTextEdit editor;
+  editor.setWindowTitle(QStringLiteral("Keyloom test sink"));
+  editor.setTabChangesFocus(false);
+  editor.resize(480, 240);
+  editor.move(600, 40);
+  QObject::connect(&editor, &QPlainTextEdit::textChanged,
+                   [&] { WriteWhole(text_file, editor.toPlainText()); });
+  KeyRecorder recorder(QString::fromLocal8Bit(argv[2]));
+  editor.installEventFilter(&recorder);
+
+  QClipboard* clipboard = QApplication::clipboard();
+  if (argc == 5) {
+    const QString clipboard_file = QString::fromLocal8Bit(argv[4]);
+    clipboard->setText(QString::fromUtf8(argv[3]));
+    QObject::connect(clipboard, &QClipboard::dataChanged, [=] {
+      // The sink's own text at start is no news.
+      if (!clipboard->ownsClipboard()) WriteWhole(clipboard_file, clipboard->text());
+    });
+  }
+
+  editor.show();
+  editor.activateWindow();
+  editor.setFocus();
+  return app.exec();
+}

@@ -99,9 +99,13 @@ std::optional<X11KeystrokeOutput::Stroke> X11KeystrokeOutput::Resolve(const KeyA
   return Stroke{slot->keycode, false, action.modifiers};
 }
 
-std::vector<int> X11KeystrokeOutput::ModifierKeysDown() const {
-  std::array<char, 32> keys{};
+X11KeystrokeOutput::KeyBits X11KeystrokeOutput::KeysDown() const {
+  KeyBits keys{};
   XQueryKeymap(display_, keys.data());
+  return keys;
+}
+
+std::vector<int> X11KeystrokeOutput::ModifierKeysDown(const KeyBits& keys) const {
   std::vector<int> down;
   for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
     if (keymap_.ModifiersOf(keycode) == 0 || !KeyBitSet(keys.data(), keycode)) continue;
@@ -178,9 +182,16 @@ bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
     }
   }
 
-  const std::vector<int> released = ModifierKeysDown();
+  KeyBits down = KeysDown();
+  const std::vector<int> released = ModifierKeysDown(down);
   for (const int keycode : released) Key(keycode, false);
-  for (const Stroke& stroke : strokes) Type(stroke);
+  for (const Stroke& stroke : strokes) {
+    if (KeyBitSet(down.data(), stroke.keycode)) {
+      Key(stroke.keycode, false);
+      down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
+    }
+    Type(stroke);
+  }
   // A modifier that the user let go of meanwhile must not come back down.
   if (!released.empty()) {
     for (const int keycode : HeldByPhysicalKeyboards(released)) Key(keycode, true);

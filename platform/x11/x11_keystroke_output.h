@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -16,8 +17,10 @@ namespace keyloom {
 // keys of the current layout group that give them (Shift added as the lock state needs);
 // characters the map lacks are bound to spare keycodes. Modifier keys that are down when a
 // Send starts are released for the time of the typing, so that the text arrives as text,
-// and pressed again afterwards only while a physical keyboard still holds them. Send returns
-// once the server has processed every key.
+// and pressed again afterwards only while a physical keyboard still holds them; a key to be
+// typed that is still down (the Space that ended the launch letters, say) is released first,
+// or the server would take the typed press for a repeat. Send returns once the server has
+// processed every key.
 class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
   explicit X11KeystrokeOutput(Display* display);
@@ -37,7 +40,9 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   void ReadMappingChanges();
   void KeymapChanged();
   std::optional<Stroke> Resolve(const KeyAction& action, int group, unsigned int locked_mods);
-  std::vector<int> ModifierKeysDown() const;
+  using KeyBits = std::array<char, 32>;
+  KeyBits KeysDown() const;
+  std::vector<int> ModifierKeysDown(const KeyBits& keys) const;
   std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
   void Type(const Stroke& stroke);
   void Key(int keycode, bool press);

@@ -1,0 +1,14 @@
+// Keyloom on Linux.
+#include "completion/keyloom_app.h"
+#include "keyloom/keyloom_window_design.h"
+#include "shell/qt/linux_program.h"
+
+int main(int /*argc*/, char** argv) {
+  return keyloom::RunLinuxProgram(
+      "Keyloom", argv[0], [](keyloom::Shell& shell, keyloom::Platform& platform) {
+        keyloom::KeyloomApp keyloom(shell, platform, keyloom::KeyloomWindowDesign(),
+                                    keyloom::KeyloomPopupDesign());
+        keyloom.Start();
+        return shell.Run();
+      });
+}

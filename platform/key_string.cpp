@@ -129,26 +129,41 @@ void MatchParentheses(std::vector<Token>& tokens) {
   for (const std::size_t i : open) tokens[i] = Literal('(');
 }
 
-void Emit(const std::vector<Token>& tokens, std::size_t begin, std::size_t end, int held,
-          KeyActions& out) {
-  std::size_t i = begin;
-  while (i < end) {
-    int modifiers = held;
+// Groups are entered with a stack of their own rather than by recursion, so that no depth of
+// nesting in a send string can exhaust the call stack.
+void Emit(const std::vector<Token>& tokens, KeyActions& out) {
+  struct Group {
+    std::size_t end;  // the index of the group's ")", or the end of the tokens
+    int held;
+  };
+  std::vector<Group> outer;
+  Group group{tokens.size(), 0};
+  std::size_t i = 0;
+  for (;;) {
+    if (i >= group.end) {
+      if (outer.empty()) return;
+      i = group.end + 1;
+      group = outer.back();
+      outer.pop_back();
+      continue;
+    }
+    int modifiers = group.held;
     std::size_t next = i;
-    while (next < end && tokens[next].kind == Token::Kind::kModifier) {
+    while (next < group.end && tokens[next].kind == Token::Kind::kModifier) {
       modifiers |= tokens[next].modifier;
       ++next;
     }
-    if (next == end || tokens[next].kind == Token::Kind::kLiteral) {
+    if (next == group.end || tokens[next].kind == Token::Kind::kLiteral) {
       // Nothing readable for these modifiers to act on: they are text.
       for (std::size_t m = i; m < next; ++m) {
-        out.push_back(KeyAction::Character(tokens[m].character, held));
+        out.push_back(KeyAction::Character(tokens[m].character, group.held));
       }
-      if (next < end) out.push_back(KeyAction::Character(tokens[next].character, held));
+      if (next < group.end) out.push_back(KeyAction::Character(tokens[next].character, group.held));
       i = next + 1;
     } else if (tokens[next].kind == Token::Kind::kOpen) {
-      Emit(tokens, next + 1, tokens[next].match, modifiers, out);
-      i = tokens[next].match + 1;
+      outer.push_back(group);
+      group = {tokens[next].match, modifiers};
+      i = next + 1;
     } else {
       for (KeyAction action : tokens[next].actions) {
         action.modifiers |= modifiers;
@@ -165,7 +180,7 @@ KeyActions ParseKeyString(std::string_view key_string) {
   std::vector<Token> tokens = Tokenize(key_string);
   MatchParentheses(tokens);
   KeyActions actions;
-  Emit(tokens, 0, tokens.size(), 0, actions);
+  Emit(tokens, actions);
   return actions;
 }
 

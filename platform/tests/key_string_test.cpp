@@ -117,6 +117,12 @@ TEST(KeyStringTotalityTest, DeeplyNestedUnclosedGroupsTypeThemselves) {
   for (const KeyAction& action : actions) EXPECT_EQ(action, KeyAction::Character('('));
 }
 
+TEST(KeyStringTotalityTest, DeeplyNestedGroupsDoNotExhaustTheStack) {
+  constexpr std::size_t kDepth = 300000;
+  const std::string input = std::string(kDepth, '(') + "+a" + std::string(kDepth, ')');
+  EXPECT_EQ(ParseKeyString(input), KeyActions{KeyAction::Character('a', kShiftMask)});
+}
+
 TEST(KeyStringTotalityTest, RandomInputIsAlwaysRead) {
   // Every byte yields at most one action unless a brace repeats it.
   std::mt19937 random(7);

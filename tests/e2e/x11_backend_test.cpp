@@ -1,0 +1,246 @@
+// The X11 keyboard side against a real X server: run by x11_backend.sh, which provides the
+// display, the sink window (SINK_WINDOW) and its files (E2E_DIR), with xdotool as the user.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/key_event.h"
+#include "platform/key_string.h"
+#include "platform/keystroke_output.h"
+#include "platform/platform.h"
+
+namespace keyloom {
+namespace {
+
+constexpr int kVkF5 = 116;
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) throw std::runtime_error(std::string(name) + " is not set");
+  return value;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class RecordingHandler : public KeyHandler {
+ public:
+  void HandleKey(KeyEvent& event) override {
+    seen.push_back(event);
+    if (react) react(event);
+  }
+  int Count(int key_code) const {
+    int count = 0;
+    for (const KeyEvent& event : seen) count += event.key_code == key_code;
+    return count;
+  }
+  std::vector<KeyEvent> seen;
+  std::function<void(KeyEvent&)> react;
+};
+
+class X11BackendTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "x11_backend_test";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    app_ = new QApplication(argc, argv);
+    std::string error;
+    platform_ = CreatePlatform(error).release();
+    ASSERT_NE(platform_, nullptr) << error;
+    ASSERT_TRUE(platform_->hook().Start(handler_));
+  }
+  static void TearDownTestSuite() {
+    delete platform_;
+    delete app_;
+  }
+
+  void SetUp() override {
+    ASSERT_NE(platform_, nullptr);
+    platform_->hook().SetWithholdableKeys({});
+    User("windowfocus --sync " + Environment("SINK_WINDOW"));
+    // Empty the sink: select all, erase.
+    handler_.seen.clear();
+    User("key --delay 20 ctrl+a BackSpace");
+    ASSERT_TRUE(SinkHolds(""));
+    // The hook has seen those keys too before the test begins.
+    ASSERT_TRUE(QTest::qWaitFor([] { return handler_.Count(kVkBackspace) == 1; }, 5000));
+    handler_.seen.clear();
+    handler_.react = nullptr;
+    keys_at_start_ = ReadFile(KeysFile()).size();
+  }
+
+  static void User(const std::string& xdotool_arguments) {
+    ASSERT_EQ(std::system(("xdotool " + xdotool_arguments).c_str()), 0) << xdotool_arguments;
+  }
+  static std::string SinkFile() { return Environment("E2E_DIR") + "/sink.txt"; }
+  static std::string KeysFile() { return Environment("E2E_DIR") + "/keys.txt"; }
+  // Runs the event loop until the sink holds exactly `text`, for a few seconds at most.
+  static bool SinkHolds(const std::string& text) {
+    (void)QTest::qWaitFor([&] { return ReadFile(SinkFile()) == text; }, 5000);
+    const std::string held = ReadFile(SinkFile());
+    EXPECT_EQ(held, text);
+    return held == text;
+  }
+  // The keys the sink received during this test, one name a line.
+  std::string SinkKeys() const { return ReadFile(KeysFile()).substr(keys_at_start_); }
+  static void Settle() { QTest::qWait(300); }
+
+  static KeyboardHook& hook() { return platform_->hook(); }
+  static KeystrokeOutput& keystrokes() { return platform_->keystrokes(); }
+
+  static inline QApplication* app_ = nullptr;
+  static inline Platform* platform_ = nullptr;
+  static inline RecordingHandler handler_;
+  std::size_t keys_at_start_ = 0;
+};
+
+TEST_F(X11BackendTest, ReportsKeysAsVirtualKeyCodes) {
+  User("type --delay 30 'a1;'");
+  ASSERT_TRUE(SinkHolds("a1;"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(186) == 1; }, 5000));
+  std::vector<int> codes;
+  for (const KeyEvent& event : handler_.seen) codes.push_back(event.key_code);
+  EXPECT_EQ(codes, (std::vector<int>{'A', '1', 186}));
+}
+
+TEST_F(X11BackendTest, ReportsTheHeldModifiers) {
+  User("key --delay 30 shift+b ctrl+alt+Next");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(34) == 1; }, 5000));
+  for (const KeyEvent& event : handler_.seen) {
+    if (event.key_code == 'B') {
+      EXPECT_EQ(event.modifiers, kShiftMask);
+    }
+    if (event.key_code == 34) {
+      EXPECT_EQ(event.modifiers, kCtrlMask | kAltMask);
+    }
+  }
+}
+
+TEST_F(X11BackendTest, AWithheldChordNeverReachesTheWindowAndIsReportedOnce) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  handler_.react = [](KeyEvent& event) { event.discard = event.key_code == kVkF5; };
+  Settle();
+  User("key ctrl+F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(kVkF5) == 1; }, 5000));
+  Settle();
+  EXPECT_EQ(handler_.Count(kVkF5), 1);
+  for (const KeyEvent& event : handler_.seen) {
+    if (event.key_code == kVkF5) {
+      EXPECT_EQ(event.modifiers, kCtrlMask);
+    }
+  }
+  // The keyboard goes on as usual.
+  User("type x");
+  ASSERT_TRUE(SinkHolds("x"));
+  EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
+}
+
+TEST_F(X11BackendTest, AKeyThatIsNotWithheldIsReplayedToTheWindow) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  Settle();
+  User("key F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return SinkKeys().find("F5\n") != std::string::npos; }, 5000));
+  Settle();
+  EXPECT_EQ(handler_.Count(kVkF5), 1);
+}
+
+TEST_F(X11BackendTest, AFailingHandlerNeverSwallowsTheKey) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  handler_.react = [](KeyEvent& event) {
+    event.discard = true;
+    throw std::runtime_error("the handler failed");
+  };
+  Settle();
+  User("key F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return SinkKeys().find("F5\n") != std::string::npos; }, 5000));
+  handler_.react = nullptr;
+  User("type y");
+  ASSERT_TRUE(SinkHolds("y"));
+}
+
+TEST_F(X11BackendTest, KeysNoLongerWithheldAreObservedOnce) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  Settle();
+  hook().SetWithholdableKeys({});
+  Settle();
+  User("key F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return SinkKeys().find("F5\n") != std::string::npos; }, 5000));
+  Settle();
+  EXPECT_EQ(handler_.Count(kVkF5), 1);
+}
+
+TEST_F(X11BackendTest, TypesCharactersThatTheKeyboardMapLacks) {
+  const std::string text =
+      "caf\xc3\xa9 \xe2\x82\xac 5 \xd0\x96\xd0\xb8\xd0\xb2 \xf0\x9f\x98\x80 \xc3\xbc!";
+  ASSERT_TRUE(TypeKeyString(keystrokes(), text));
+  ASSERT_TRUE(SinkHolds(text));
+}
+
+TEST_F(X11BackendTest, TypesNamedKeysAndModifiers) {
+  // Two steps left from the end of the second line is the end of the first.
+  ASSERT_TRUE(TypeKeyString(keystrokes(), "ab{BACKSPACE}c+d{ENTER}e{LEFT}{LEFT}f"));
+  ASSERT_TRUE(SinkHolds("acDf\ne"));
+}
+
+TEST_F(X11BackendTest, ManyKeysArriveInOrder) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "The quick brown fox " + std::to_string(i) + ". ";
+  ASSERT_TRUE(TypeKeyString(keystrokes(), text));
+  ASSERT_TRUE(SinkHolds(text));
+}
+
+TEST_F(X11BackendTest, CapsLockDoesNotChangeTheTypedCase) {
+  User("key Caps_Lock");
+  const bool typed = TypeKeyString(keystrokes(), "Hello World");
+  const bool arrived = SinkHolds("Hello World");
+  User("key Caps_Lock");
+  EXPECT_TRUE(typed);
+  EXPECT_TRUE(arrived);
+}
+
+TEST_F(X11BackendTest, AHeldModifierDoesNotChangeTheTypedText) {
+  User("keydown ctrl");
+  const bool typed = TypeKeyString(keystrokes(), "sav");
+  User("keyup ctrl");
+  EXPECT_TRUE(typed);
+  ASSERT_TRUE(SinkHolds("sav"));
+  // Nor is Ctrl left down afterwards.
+  User("type w");
+  EXPECT_TRUE(SinkHolds("savw"));
+}
+
+TEST_F(X11BackendTest, TypingWhileAChordIsWithheldArrivesAfterIt) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  handler_.react = [](KeyEvent& event) {
+    if (event.key_code != kVkF5) return;
+    TypeKeyString(platform_->keystrokes(), "hi \xc3\xa9t\xc3\xa9");
+    event.discard = true;
+  };
+  Settle();
+  User("key shift+F5");
+  ASSERT_TRUE(SinkHolds("hi \xc3\xa9t\xc3\xa9"));
+  EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
+}
+
+}  // namespace
+}  // namespace keyloom

@@ -51,6 +51,10 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
       auto* edit = new QPlainTextEdit(ToQt(ToEditorText(design.caption)), parent);
       // Enter makes a new line; Tab goes on to the next control, as in a dialog.
       edit->setTabChangesFocus(true);
+      // No scroll bars, as in the designs' text boxes: one line high means one line of text.
+      edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      edit->document()->setDocumentMargin(1);
       return edit;
     }
     case kListBox: {
@@ -81,6 +85,12 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
 }
 
 bool TakesFocus(ControlKind kind) { return kind != kLabel && kind != kFrame; }
+
+// The frame that the designs' outer sizes count: the borders and title bar of a standard
+// window on the desktop the designs were drawn for (4-pixel borders, a 23-pixel caption).
+// Window managers frame windows in all manners, or not at all, and tell the frame only after
+// the window is shown; the layout rules must not depend on that.
+constexpr TwipSize kReferenceFrame{2 * 60, 345 + 2 * 60};
 
 }  // namespace
 
@@ -344,16 +354,20 @@ void QtWindow::SetRect(std::string_view id, TwipRect rect) {
   control.widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
+QSize QtWindow::FramePixels() const {
+  if (style_ == WindowStyle::kPopup) return {0, 0};
+  return {scale_.ToPixels(kReferenceFrame.width), scale_.ToPixels(kReferenceFrame.height)};
+}
+
 TwipSize QtWindow::Size() const {
-  const QRect frame = top_->frameGeometry();
-  return {scale_.ToTwips(frame.width()), scale_.ToTwips(frame.height())};
+  // The top-level widget is the menu bar and the client area.
+  const QSize outer = top_->size() + FramePixels();
+  return {scale_.ToTwips(outer.width()), scale_.ToTwips(outer.height())};
 }
 
 void QtWindow::SetSize(TwipSize size) {
-  // The frame's share is known only once the window manager has framed the window.
-  const QSize frame_extra = top_->frameGeometry().size() - top_->geometry().size();
-  top_->resize(scale_.ToPixels(size.width) - frame_extra.width(),
-               scale_.ToPixels(size.height) - frame_extra.height());
+  const QSize outer(scale_.ToPixels(size.width), scale_.ToPixels(size.height));
+  top_->resize((outer - FramePixels()).expandedTo({1, 1}));
 }
 
 void QtWindow::Show() {

@@ -13,6 +13,7 @@
 #include "shell/window_design.h"
 
 class QAction;
+class QSize;
 class QWidget;
 
 namespace keyloom {
@@ -24,7 +25,8 @@ namespace keyloom {
 // raise WindowEvents: what the program sets through Window is done with signals blocked. An
 // id that is not in the design, or a call that does not fit the control's kind, throws
 // std::out_of_range or std::invalid_argument. Resizes raise OnResized whoever made them, since
-// the layout must follow the window's size in any case.
+// the layout must follow the window's size in any case. The outer size of a main window is
+// its menu bar and client area in a fixed reference frame (see qt_window.cpp).
 class QtWindow final : public Window {
  public:
   QtWindow(const WindowDesign& design, WindowEvents& events, const EventGate& gate);
@@ -66,6 +68,8 @@ class QtWindow final : public Window {
     bool checked;
   };
 
+  // What the outer size adds to the top-level widget: the reference frame.
+  QSize FramePixels() const;
   void BuildMenus(const std::vector<MenuDesign>& menus);
   void BuildControls(const std::vector<ControlDesign>& controls);
   void Connect(const std::string& id, const Control& control);

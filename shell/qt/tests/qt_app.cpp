@@ -11,7 +11,8 @@ void EnsureQtApp() {
   static char* argv[] = {name, nullptr};
   if (QCoreApplication::instance() != nullptr) return;
   qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  static QApplication app(argc, argv);
+  // Never destroyed: Qt's own objects would outlive it at exit.
+  new QApplication(argc, argv);
 }
 
 }  // namespace keyloom

@@ -12,6 +12,7 @@ namespace {
 class QtTimerTest : public testing::Test {
  protected:
   void SetUp() override { EnsureQtApp(); }
+  QtAppGuard app_;
   EventGate gate_;
   int ticks_ = 0;
   QtTimer timer_{[this] { ++ticks_; }, gate_};

@@ -76,6 +76,7 @@ class QtWindowTest : public testing::Test {
   }
   QAction* Action(const char* id) { return window_.widget()->findChild<QAction*>(id); }
 
+  QtAppGuard app_;
   Recorder events_;
   EventGate gate_;
   QtWindow window_{TestDesign(), events_, gate_};
@@ -113,9 +114,12 @@ TEST_F(QtWindowTest, TheClientAreaHasTheDesignSizeBelowTheMenuBar) {
   EXPECT_EQ(main->centralWidget()->width(), 300);
   EXPECT_EQ(main->centralWidget()->height(), 200);
   EXPECT_EQ(main->height() - main->menuBar()->sizeHint().height(), 200);
-  // The outer size counts the frame in.
-  const int frame_width = main->frameGeometry().width() - main->width();
-  EXPECT_EQ(window_.Size().width, 4500 + 15 * frame_width);
+  // The outer size counts a standard frame in, whatever the window manager draws.
+  const int menu_bar = main->menuBar()->height();
+  EXPECT_EQ(window_.Size(), (TwipSize{4500 + 120, 3000 + 15 * menu_bar + 465}));
+  window_.SetSize({6000, 3990});
+  EXPECT_EQ(window_.Size(), (TwipSize{6000, 3990}));
+  EXPECT_EQ(main->size(), QSize(392, 235));
 }
 
 TEST_F(QtWindowTest, WhatTheProgramSetsRaisesNoEvent) {

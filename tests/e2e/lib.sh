@@ -74,7 +74,21 @@ start_display() {
   wait_until 10 xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
 }
 
-tray_ready() { xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || xdotool search --class trayer >/dev/null 2>&1; }
+# A tray host is ready once it owns the system tray selection of screen 0.
+tray_ready() {
+  python3 - <<'PY'
+import ctypes, sys
+x11 = ctypes.CDLL("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x11.XGetSelectionOwner.restype = ctypes.c_ulong
+display = x11.XOpenDisplay(None)
+owner = display and x11.XGetSelectionOwner(display, x11.XInternAtom(display, b"_NET_SYSTEM_TRAY_S0", 0))
+sys.exit(0 if owner else 1)
+PY
+}
 
 start_tray() {
   trayer --edge top --align left --widthtype pixel --width 96 --heighttype pixel --height 24 \

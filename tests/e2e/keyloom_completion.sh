@@ -1,0 +1,48 @@
+# Keyloom completes the word typed in the sink: three letters show the pop-up, which never
+# takes the focus; Down moves its selection and Tab pastes the rest of the chosen word. Both
+# keys are withheld from the sink only while the pop-up shows, and the clipboard's earlier
+# text is back afterwards. Run as: keyloom_completion.sh KEYLOOM SINK WORDSTORE_TOOL.
+source "$(dirname "$0")/lib.sh"
+KEYLOOM_BINARY=$1
+WORDSTORE=$3
+
+mkdir -p "$E2E_DIR/app"
+cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
+printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
+"$WORDSTORE" build "$E2E_DIR/words.txt" "$E2E_DIR/app/words.mdb" --iterations 1000 >/dev/null
+
+start_display
+start_tray
+start_sink "earlier text"
+"$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
+E2E_PIDS+=($!)
+timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'" >/dev/null ||
+  fail "the Keyloom window did not appear"
+sleep 0.3
+
+# The pop-up is the program's one window that bypasses the window manager and is larger than
+# the tray icon.
+popup_shown() {
+  local window info
+  for window in $(xdotool search --onlyvisible --classname '^keyloom$' 2>/dev/null || true); do
+    info=$(xwininfo -id "$window")
+    grep -q "Override Redirect State: yes" <<<"$info" || continue
+    [ "$(sed -n 's/.*Width: //p' <<<"$info")" -le 40 ] || return 0
+  done
+  return 1
+}
+focus_in_sink() { [ "$(xdotool getwindowfocus)" == "$SINK_WINDOW" ]; }
+
+type_in_sink "zeb"
+wait_until 5 popup_shown || fail "no pop-up after three letters"
+focus_in_sink || fail "the pop-up took the focus"
+# The candidates stand in alphabetical order, the first one chosen: zebra, then zebu.
+xdotool key --delay 100 Down Tab
+expect_file "$E2E_DIR/sink.txt" "zebu"
+grep -qxE "Down|Tab" "$E2E_DIR/keys.txt" && fail "the sink saw a key that the pop-up took"
+expect_file "$E2E_DIR/clipboard.txt" "earlier text"
+
+# With the pop-up gone, Tab is the sink's again.
+wait_until 5 bash -c "$(declare -f popup_shown); ! popup_shown" || fail "the pop-up stayed"
+xdotool key Tab
+expect_file "$E2E_DIR/sink.txt" $'zebu\t'

@@ -1,0 +1,44 @@
+#include "tests/soak/soak_support.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/text.h"
+
+namespace keyloom {
+
+std::size_t SoakEventCount() {
+  if (const char* text = std::getenv("KEYLOOM_SOAK_EVENTS")) {
+    return static_cast<std::size_t>(std::strtoull(text, nullptr, 10));
+  }
+  return KEYLOOM_SOAK_DEFAULT_EVENTS;
+}
+
+int KeyCodeOf(char c) {
+  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+  return c;
+}
+
+std::string CheckSortedList(const std::vector<std::string>& items,
+                            const std::vector<std::string>& shown) {
+  if (items != shown) return "the list box does not show the working list";
+  const auto unsorted = std::is_sorted_until(items.begin(), items.end(), LessNoCase);
+  if (unsorted != items.end()) return "the list is out of order at \"" + *unsorted + "\"";
+  return "";
+}
+
+std::string FileWatch::Check(const std::string& path, const std::string& expected) const {
+  const int replaces = files_.replace_count() - replaces_before_;
+  if (replaces == 0) {
+    return files_.files() == before_ ? "" : "a file changed without a save";
+  }
+  if (replaces > 1) return "one command saved more than once";
+  if (files_.File(path) != expected) return "the saved file " + path + " is not the whole list";
+  std::map<std::string, std::string> others = files_.files();
+  others.erase(path);
+  std::map<std::string, std::string> others_before = before_;
+  others_before.erase(path);
+  return others == others_before ? "" : "a save changed another file";
+}
+
+}  // namespace keyloom

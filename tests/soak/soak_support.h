@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_keyboard_hook.h"
+#include "platform/fake/fake_keystroke_output.h"
+#include "platform/fake/fake_program_starter.h"
+#include "platform/platform.h"
+
+// What both soak tests share: the number of events, a seeded random source and the platform.
+namespace keyloom {
+
+// How many key events a soak test plays: KEYLOOM_SOAK_EVENTS when it is set, otherwise a
+// million in optimised builds and fewer in others (see CMakeLists.txt).
+std::size_t SoakEventCount();
+
+class SoakRandom {
+ public:
+  explicit SoakRandom(std::uint32_t seed) : engine_(seed) {}
+  // 0 to n - 1; n > 0.
+  std::size_t Below(std::size_t n) { return engine_() % n; }
+  bool Percent(std::size_t percent) { return Below(100) < percent; }
+  template <typename T>
+  const T& Pick(const std::vector<T>& choices) {
+    return choices[Below(choices.size())];
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+// A clipboard that keeps only its text: a million pastes leave no history behind.
+class SoakClipboard final : public Clipboard {
+ public:
+  std::optional<std::string> GetText() override {
+    if (refuse_open_) return std::nullopt;
+    return content_.value_or("");
+  }
+  bool SetText(std::string_view text) override {
+    if (refuse_open_) return false;
+    content_ = std::string(text);
+    return true;
+  }
+  void set_content(std::string content) { content_ = std::move(content); }
+  const std::optional<std::string>& content() const { return content_; }
+  void set_refuse_open(bool refuse) { refuse_open_ = refuse; }
+
+ private:
+  std::optional<std::string> content_;
+  bool refuse_open_ = false;
+};
+
+// The platform fakes with the soak clipboard, folders as FakePlatform has them.
+class SoakPlatform final : public Platform {
+ public:
+  FakeKeyboardHook& hook() override { return hook_; }
+  FakeKeystrokeOutput& keystrokes() override { return keystrokes_; }
+  SoakClipboard& clipboard() override { return clipboard_; }
+  FakeProgramStarter& programs() override { return programs_; }
+  const Clock& clock() override { return clock_; }
+  FakeFileSystem& files() override { return files_; }
+  const AnsiCodePage& code_page() override { return Windows1252(); }
+  const AppFolders& folders() override { return folders_; }
+
+ private:
+  FakeKeyboardHook hook_;
+  FakeKeystrokeOutput keystrokes_;
+  SoakClipboard clipboard_;
+  FakeProgramStarter programs_;
+  FakeClock clock_;
+  FakeFileSystem files_;
+  AppFolders folders_{"/app", "", "/home/user/.local/share/Keyloom"};
+};
+
+// The virtual-key code of a letter (either case) or a digit.
+int KeyCodeOf(char c);
+
+// Empty when `items` are in the one sorted order and the list box shows exactly them;
+// otherwise what is wrong.
+std::string CheckSortedList(const std::vector<std::string>& items,
+                            const std::vector<std::string>& shown);
+
+// Watches the files across one command: the command may leave them as they were, or replace
+// one list file, once, with the whole list; a failed save leaves the previous file whole.
+class FileWatch {
+ public:
+  explicit FileWatch(const FakeFileSystem& files)
+      : files_(files), before_(files.files()), replaces_before_(files.replace_count()) {}
+  // Empty when that holds with `path` and its `expected` bytes; otherwise what is wrong.
+  std::string Check(const std::string& path, const std::string& expected) const;
+
+ private:
+  const FakeFileSystem& files_;
+  std::map<std::string, std::string> before_;
+  int replaces_before_;
+};
+
+// Live heap bytes may grow by this much between the first checkpoint and the end of a run: the
+// fakes' few records of commands, never anything per key event.
+inline constexpr std::size_t kHeapGrowthAllowance = 2 << 20;
+
+}  // namespace keyloom

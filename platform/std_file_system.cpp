@@ -22,12 +22,8 @@ fs::path UnusedSibling(const fs::path& target, std::string_view tag) {
   static std::atomic<unsigned> counter{0};
   std::error_code error;
   for (;;) {
-    // Appended piece by piece: GCC 12 at -O3 warns falsely about string concatenation here.
-    std::string suffix = ".";
-    suffix += tag;
-    suffix += std::to_string(counter++);
     fs::path candidate = target;
-    candidate += suffix;
+    candidate += "." + std::string(tag) + std::to_string(counter++);
     // On an error the create step reports the trouble.
     if (!fs::exists(candidate, error)) return candidate;
   }

@@ -14,8 +14,8 @@ QtEventSource::QtEventSource(int socket, std::function<void()> on_ready)
 
 QtEventSource::~QtEventSource() = default;
 
-void QtEventSource::CallSoon() {
-  QTimer::singleShot(0, notifier_.get(), [this] { on_ready_(); });
+void QtEventSource::CallSoon(std::function<void()> call) {
+  QTimer::singleShot(0, notifier_.get(), std::move(call));
 }
 
 bool ModalDialogOpen() { return QGuiApplication::modalWindow() != nullptr; }

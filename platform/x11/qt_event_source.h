@@ -8,8 +8,7 @@ class QSocketNotifier;
 namespace keyloom {
 
 // The hook's tie to the Qt event loop, kept apart from the Xlib code, whose macros clash with
-// Qt's headers: runs `on_ready` on the UI thread whenever the connection's socket has data,
-// and once soon after CallSoon.
+// Qt's headers: runs `on_ready` on the UI thread whenever the connection's socket has data.
 class QtEventSource {
  public:
   QtEventSource(int socket, std::function<void()> on_ready);
@@ -17,8 +16,9 @@ class QtEventSource {
   QtEventSource(const QtEventSource&) = delete;
   QtEventSource& operator=(const QtEventSource&) = delete;
 
-  // For data already read off the socket, which it will not announce again.
-  void CallSoon();
+  // Runs `call` from the event loop once it runs again, a nested loop included. Also for data
+  // already read off the socket, which it will not announce again.
+  void CallSoon(std::function<void()> call);
 
  private:
   std::function<void()> on_ready_;

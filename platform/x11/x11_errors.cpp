@@ -62,7 +62,10 @@ X11ErrorTrap::X11ErrorTrap(Display* display)
 X11ErrorTrap::~X11ErrorTrap() {
   XSync(display_, False);
   --active_traps;
-  std::erase_if(Errors(), [&](const TrappedError& e) { return e.display == display_; });
+  // Only this trap's own: an enclosing trap still counts those before it.
+  std::erase_if(Errors(), [&](const TrappedError& e) {
+    return e.display == display_ && e.serial >= first_serial_;
+  });
 }
 
 int X11ErrorTrap::Sync() {

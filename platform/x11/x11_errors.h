@@ -16,8 +16,8 @@ using X11DisplayPtr = std::unique_ptr<Display, X11DisplayCloser>;
 X11DisplayPtr OpenX11Display();
 
 // Collects the X errors of the requests one connection makes within its lifetime, instead of
-// letting Xlib's default handler end the program. Errors of other connections (Qt's own) go to
-// the handler that was installed before.
+// letting Xlib's default handler end the program. Traps may nest: an inner one keeps its errors
+// from the outer one. Errors of other connections (Qt's own) go to the handler installed before.
 class X11ErrorTrap {
  public:
   explicit X11ErrorTrap(Display* display);

@@ -126,19 +126,28 @@ void X11KeyboardHook::UpdateGrabs() {
 }
 
 void X11KeyboardHook::DrainLater() {
-  if (events_) events_->CallSoon();
+  if (events_) events_->CallSoon([this] { Drain(); });
 }
 
 void X11KeyboardHook::Drain() {
-  // A handler that runs a nested event loop must not see the next key before it returns.
-  if (draining_) return;
+  const bool nested = draining_;
+  // A handler is running: only while it waits in a modal dialog may events be read meanwhile,
+  // none of them reported.
+  if (nested && !ModalDialogOpen()) return;
   draining_ = true;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
     HandleEvent(event);
   }
-  draining_ = false;
+  draining_ = nested;
+}
+
+void X11KeyboardHook::ReleasePendingGrab() {
+  if (!pending_grab_time_) return;
+  XUngrabKeyboard(display_, *pending_grab_time_);
+  XFlush(display_);
+  pending_grab_time_.reset();
 }
 
 void X11KeyboardHook::HandleEvent(XEvent& event) {
@@ -181,7 +190,19 @@ void X11KeyboardHook::HandleRawPress(int keycode, unsigned long serial) {
 }
 
 void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
+  if (ModalDialogOpen()) {
+    // Nobody hears keys now (see Report): the key goes on at once.
+    XAllowEvents(display_, ReplayKeyboard, event.time);
+    XFlush(display_);
+    return;
+  }
+  pending_grab_time_ = event.time;
+  // Runs only if the handler spins an event loop before it returns (a modal dialog): the
+  // keyboard must not stay frozen meanwhile.
+  events_->CallSoon([this] { ReleasePendingGrab(); });
   const bool withheld = Report(static_cast<int>(event.keycode), event.state);
+  if (!pending_grab_time_) return;  // released while the handler waited in a dialog
+  pending_grab_time_.reset();
   if (withheld) {
     // Ending the grab swallows the key; whatever the keyboard queued meanwhile (the handler's
     // own typing included) then goes to the focused window in order.

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <span>
 
@@ -19,7 +20,9 @@ namespace keyloom {
 // synchronously with every modifier combination, so that the server freezes the keyboard at
 // such a press until the handler has decided: the key is then swallowed (the grab is ended
 // with the keyboard's queued events going on as usual) or replayed to the focused window. A
-// grabbed key reaches the handler once, from its grab; its raw event is skipped.
+// grabbed key reaches the handler once, from its grab; its raw event is skipped. While a modal
+// dialog is open no key is reported (its handler has not returned); if a handler opens one while
+// deciding about a grabbed key, that key counts as withheld so that the keyboard is free.
 class X11KeyboardHook final : public KeyboardHook {
  public:
   // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode.
@@ -33,6 +36,7 @@ class X11KeyboardHook final : public KeyboardHook {
 
  private:
   void Drain();
+  void ReleasePendingGrab();
   void DrainLater();
   void HandleEvent(XEvent& event);
   void HandleRawPress(int keycode, unsigned long serial);
@@ -57,6 +61,7 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> grabbed_;       // keycodes
   GrabHistory history_;
   bool draining_ = false;
+  std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding
 };
 
 }  // namespace keyloom

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -239,6 +241,33 @@ TEST_F(X11BackendTest, TypingWhileAChordIsWithheldArrivesAfterIt) {
   Settle();
   User("key shift+F5");
   ASSERT_TRUE(SinkHolds("hi \xc3\xa9t\xc3\xa9"));
+  EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
+}
+
+TEST_F(X11BackendTest, AHandlerWaitingInADialogLeavesTheKeyboardFree) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  std::string typed_meanwhile;
+  handler_.react = [&](KeyEvent& event) {
+    if (event.key_code != kVkF5) return;
+    QMessageBox box(QMessageBox::NoIcon, "Keyloom", "A question", QMessageBox::Ok);
+    // The user goes back to the sink and types on.
+    QTimer::singleShot(300, [] {
+      User("windowfocus --sync " + Environment("SINK_WINDOW"));
+      User("type q");
+    });
+    QTimer::singleShot(1500, &box, [&] {
+      typed_meanwhile = ReadFile(SinkFile());
+      box.done(0);
+    });
+    box.exec();
+    event.discard = true;
+  };
+  Settle();
+  User("key F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(kVkF5) == 1; }, 5000));
+  ASSERT_TRUE(SinkHolds("q"));
+  EXPECT_EQ(typed_meanwhile, "q");
   EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
 }
 

@@ -39,9 +39,10 @@ function(keyloom_test name)
     set(ARG_LABELS unit)
   endif()
   if(CMAKE_CROSSCOMPILING)
-    # Under the emulator (Wine) every process start is costly: one CTest test per executable.
+    # Under the emulator (Wine) every process start is costly: one CTest test per executable,
+    # after the run's emulator setting is up (the fixture of tests/e2e-wine).
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" FIXTURES_REQUIRED emulator)
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS "${ARG_LABELS}")
   endif()

@@ -1,0 +1,22 @@
+#include "platform/win32/held_modifiers.h"
+
+namespace keyloom {
+
+bool IsSideModifier(int virtual_key) { return virtual_key >= 0xA0 && virtual_key <= 0xA5; }
+
+int HeldModifiers::Bit(int virtual_key) { return 1 << (virtual_key - 0xA0); }
+
+void HeldModifiers::Follow(int virtual_key, bool down) {
+  if (!IsSideModifier(virtual_key)) return;
+  if (down) {
+    held_ = static_cast<std::uint8_t>(held_ | Bit(virtual_key));
+  } else {
+    held_ = static_cast<std::uint8_t>(held_ & ~Bit(virtual_key));
+  }
+}
+
+bool HeldModifiers::Held(int virtual_key) const {
+  return IsSideModifier(virtual_key) && (held_ & Bit(virtual_key)) != 0;
+}
+
+}  // namespace keyloom

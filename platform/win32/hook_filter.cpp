@@ -1,0 +1,37 @@
+#include "platform/win32/hook_filter.h"
+
+namespace keyloom {
+
+int ReportedKeyCode(int virtual_key) {
+  switch (virtual_key) {
+    case 0xA0:
+    case 0xA1:
+      return kVkShift;
+    case 0xA2:
+    case 0xA3:
+      return kVkControl;
+    case 0xA4:
+    case 0xA5:
+      return kVkAlt;
+    default:
+      return virtual_key;
+  }
+}
+
+bool HookFilter::Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler) {
+  if (!key.injected) held_.Follow(key.virtual_key, key.down);
+  // A modifier put back after typing arrives after the user may have let it go; pressing it
+  // then would leave it logically down, so it is dropped.
+  if (key.extra_info == tags_.restore && key.down) return !held_.Held(key.virtual_key);
+  if (tags_.Own(key.extra_info) || !key.down || handler == nullptr) return false;
+  KeyEvent event{ReportedKeyCode(key.virtual_key), modifiers, false};
+  // The hook must answer whatever happens; a fault in the handler lets the key through.
+  try {
+    handler->HandleKey(event);
+  } catch (...) {
+    return false;
+  }
+  return event.discard;
+}
+
+}  // namespace keyloom

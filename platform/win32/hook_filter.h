@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/key_event.h"
+#include "platform/win32/held_modifiers.h"
+#include "platform/win32/injection_tags.h"
+
+namespace keyloom {
+
+// One event of the low-level keyboard hook.
+struct LowLevelKey {
+  int virtual_key = 0;  // side-specific for modifiers: VK_LSHIFT, VK_RCONTROL ...
+  bool down = false;    // WM_KEYDOWN or WM_SYSKEYDOWN
+  bool injected = false;
+  std::uintptr_t extra_info = 0;
+};
+
+// What the hook makes of each event, apart from the hook itself so that it can be tested:
+// follows the user's modifiers, reports the user's key presses (never this program's own input)
+// to the handler, and withholds a key when the handler says so.
+class HookFilter {
+ public:
+  HookFilter(HeldModifiers& held, InjectionTags tags) : held_(held), tags_(tags) {}
+
+  // True when the event must be withheld. `modifiers` is the Shift/Ctrl/Alt mask at the event.
+  bool Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler);
+
+ private:
+  HeldModifiers& held_;
+  InjectionTags tags_;
+};
+
+// The code a key event reports: the side-specific modifier keys as VK_SHIFT, VK_CONTROL and
+// VK_MENU, as windows see them in WM_KEYDOWN; every other key as it is.
+int ReportedKeyCode(int virtual_key);
+
+}  // namespace keyloom

@@ -1,0 +1,54 @@
+#include "platform/win32/win32_keyboard_hook.h"
+
+#include <windows.h>
+
+namespace keyloom {
+namespace {
+
+// The hook procedure has no context of its own: the started hook is kept here.
+struct ActiveHook {
+  const Win32KeyboardHook* owner = nullptr;
+  HookFilter* filter = nullptr;
+  KeyHandler* handler = nullptr;
+};
+ActiveHook active;
+
+bool Down(int virtual_key) { return (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
+
+int CurrentModifiers() {
+  return (Down(VK_SHIFT) ? kShiftMask : 0) | (Down(VK_CONTROL) ? kCtrlMask : 0) |
+         (Down(VK_MENU) ? kAltMask : 0);
+}
+
+LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION && active.filter != nullptr) {
+    const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
+    const LowLevelKey key{static_cast<int>(event.vkCode),
+                          message == WM_KEYDOWN || message == WM_SYSKEYDOWN,
+                          (event.flags & LLKHF_INJECTED) != 0, event.dwExtraInfo};
+    if (active.filter->Filter(key, CurrentModifiers(), active.handler)) return 1;
+  }
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+}  // namespace
+
+Win32KeyboardHook::Win32KeyboardHook(HeldModifiers& held, InjectionTags tags)
+    : filter_(held, tags) {}
+
+Win32KeyboardHook::~Win32KeyboardHook() {
+  if (hook_ != nullptr) UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
+  if (active.owner == this) active = {};
+}
+
+bool Win32KeyboardHook::Start(KeyHandler& handler) {
+  if (active.owner != nullptr && active.owner != this) return false;
+  if (hook_ == nullptr) {
+    hook_ = SetWindowsHookExW(WH_KEYBOARD_LL, HookProcedure, GetModuleHandleW(nullptr), 0);
+    if (hook_ == nullptr) return false;
+  }
+  active = {this, &filter_, &handler};
+  return true;
+}
+
+}  // namespace keyloom

@@ -7,7 +7,8 @@ namespace {
 
 constexpr int kMargin = 120;
 constexpr int kBelowPanelTop = 960;
-constexpr int kLineHeight = 255;
+// Two lines: beside the panel the line is narrow, and the text wraps.
+constexpr int kLineHeight = 510;
 
 }  // namespace
 

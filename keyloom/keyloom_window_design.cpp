@@ -15,7 +15,8 @@ WindowDesign KeyloomWindowDesign() {
   design.style = WindowStyle::kMain;
   design.client_size = {6750, 4890};
   design.menus = MainWindowMenus(Program::kKeyloom);
-  ControlDesign panel{kFrame, "Frame1", "", kInFrame2, {240, 3000, 4095, 1695}};
+  // Wider than its first design (4095) so that the longest label is never cut off.
+  ControlDesign panel{kFrame, "Frame1", "", kInFrame2, {240, 3000, 4500, 1695}};
   panel.borderless = true;
   design.controls = {
       {kFrame, "Frame2", "Keyloom", "", {0, 0, 5535, 4815}},
@@ -33,17 +34,17 @@ WindowDesign KeyloomWindowDesign() {
        "Label9",
        "Minum number of letters to entered before display",
        kInFrame1,
-       {480, 960, 3615, 255}},
+       {480, 960, 4020, 255}},
       {kTextBox, "Text2", "5", kInFrame1, {0, 1320, 375, 285}, 7},
       {kLabel,
        "Label2",
        "Number of Seconds to Display Word List",
        kInFrame1,
-       {480, 1320, 3615, 255}},
+       {480, 1320, 4020, 255}},
       {kButton, "Command2", "Clear List", kInFrame1, {2760, 120, 1335, 255}, 8},
       {kButton, "Command1", "Minimize", kInFrame1, {2760, 480, 1335, 375}, 9},
       // Says what went wrong at start-up; empty otherwise. Follows Frame1 on resize.
-      {kLabel, "StatusLine", "", kInFrame2, {4455, 3960, 960, 255}},
+      {kLabel, "StatusLine", "", kInFrame2, {4860, 3960, 555, 510}},
   };
   return design;
 }

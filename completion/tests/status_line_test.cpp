@@ -22,8 +22,8 @@ TEST(StatusLineTest, TheDesignFollowsTheRule) {
 }
 
 TEST(StatusLineTest, StandsBesideThePanelAndTakesTheRestOfTheFrame) {
-  EXPECT_EQ(StatusLineRect({0, 0, 8000, 6000}, {240, 4250, 4095, 1695}),
-            (TwipRect{4455, 5210, 3425, 255}));
+  EXPECT_EQ(StatusLineRect({0, 0, 8000, 6000}, {240, 4250, 4500, 1695}),
+            (TwipRect{4860, 5210, 3020, 510}));
   // A frame narrower than the panel leaves no width rather than a negative one.
   EXPECT_EQ(StatusLineRect({0, 0, 3000, 6000}, {240, -100, 4095, 1695}).width, 0);
 }

@@ -166,7 +166,7 @@ TEST(KeyloomWindowDesignTest, WindowMenusAndControls) {
   EXPECT_TRUE(Control(d, "Check1").checked);
   EXPECT_EQ(Control(d, "Frame1").container, "Frame2");
   EXPECT_EQ(Control(d, "Command1").container, "Frame1");
-  EXPECT_EQ(Control(d, "Frame1").rect, (TwipRect{240, 3000, 4095, 1695}));
+  EXPECT_EQ(Control(d, "Frame1").rect, (TwipRect{240, 3000, 4500, 1695}));
   EXPECT_EQ(Control(d, "Command1").rect, (TwipRect{2760, 480, 1335, 375}));
   EXPECT_EQ(Control(d, "Text2").rect, (TwipRect{0, 1320, 375, 285}));
   ASSERT_EQ(d.menus.size(), 3u);

@@ -13,17 +13,20 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
-#include <QSaveFile>
-#include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
 
+// A temporary file renamed over the old one: readers never see half a text. No fsync, which
+// would make a long phrase crawl in.
 void WriteWhole(const QString& path, const QString& text) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly)) {
+  const QString temporary = path + QStringLiteral(".new");
+  QFile file(temporary);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     file.write(text.toUtf8());
-    file.commit();
+    file.close();
+    std::rename(temporary.toLocal8Bit().constData(), path.toLocal8Bit().constData());
   }
 }
 
@@ -64,8 +67,16 @@ int main(int argc, char** argv) {
   editor.setTabChangesFocus(false);
   editor.resize(480, 240);
   editor.move(600, 40);
-  QObject::connect(&editor, &QPlainTextEdit::textChanged,
-                   [&] { WriteWhole(text_file, editor.toPlainText()); });
+  // One write for all the changes that one pass of the event loop brings.
+  bool write_pending = false;
+  QObject::connect(&editor, &QPlainTextEdit::textChanged, [&] {
+    if (write_pending) return;
+    write_pending = true;
+    QTimer::singleShot(0, &editor, [&] {
+      write_pending = false;
+      WriteWhole(text_file, editor.toPlainText());
+    });
+  });
   KeyRecorder recorder(QString::fromLocal8Bit(argv[2]));
   editor.installEventFilter(&recorder);
 

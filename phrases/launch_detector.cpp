@@ -8,6 +8,18 @@ namespace {
 
 bool IsFunctionKey(int key_code) { return key_code >= kVkF1 && key_code <= kVkF12; }
 
+// Whether the launch keys of `line`, as SplitEntryLine reads them, lower-cased equal `wanted`.
+// Read in place: the search runs on every Space and Tab, and almost every line fails here.
+bool LaunchKeysEqual(std::string_view line, std::string_view wanted) {
+  const std::size_t first = line.find('-');
+  if (first == std::string_view::npos) return false;
+  const std::string_view rest = line.substr(first + 1);
+  const std::size_t second = rest.find('-');
+  if (second == std::string_view::npos) return false;
+  const std::string_view keys = TrimSpaces(rest.substr(0, second));
+  return StartsWithNoCase(keys, wanted) && CodePointCount(keys) == CodePointCount(wanted);
+}
+
 }  // namespace
 
 std::string KeyToken(int key_code) {
@@ -83,6 +95,7 @@ bool LaunchDetector::LaunchFirstMatch(int key_code) {
   const std::string wanted(TrimSpaces(buffer_));
   for (const std::string& line : lines_) {
     if (line.empty()) return false;
+    if (!LaunchKeysEqual(line, wanted)) continue;
     EntryParts parts = SplitEntryLine(line);
     if (!parts.complete) continue;
     const bool allowed = (IsTabEnded(parts.flags) && key_code == kVkTab) ||

@@ -37,9 +37,11 @@ void ClipboardPaste::Type(std::string_view text) {
 }
 
 void ClipboardPaste::Restore() {
+  // A clipboard that another program holds open is tried again at the next tick, so that the
+  // user's text is never dropped.
+  if (!platform_.clipboard().SetText(saved_text_)) return;
   restore_timer_->SetEnabled(false);
   restore_pending_ = false;
-  platform_.clipboard().SetText(saved_text_);
   saved_text_.clear();
 }
 

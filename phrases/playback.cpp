@@ -6,6 +6,12 @@
 #include "platform/text.h"
 
 namespace keyloom {
+namespace {
+
+// Further quiet-timer ticks that try to give a busy clipboard its text back.
+constexpr int kClipboardRestoreRetries = 5;
+
+}  // namespace
 
 std::string EraseKeys(std::string_view launch_keys) {
   // A chord typed nothing into the window.
@@ -85,9 +91,16 @@ void Playback::TypeLiteral(std::string_view text) {
 
 void Playback::OnQuietTimerTick() {
   if (!saved_clipboard_text_.empty()) {
-    platform_.clipboard().SetText(saved_clipboard_text_);
+    // A clipboard that another program holds open is tried again at the next few ticks, the
+    // quiet period lasting until then, so that a moment's contention does not lose the user's
+    // text; a clipboard that stays closed longer is given up, and the keys count again.
+    if (!platform_.clipboard().SetText(saved_clipboard_text_) &&
+        ++restore_retries_ <= kClipboardRestoreRetries) {
+      return;
+    }
     saved_clipboard_text_.clear();
   }
+  restore_retries_ = 0;
   quiet_timer_.SetEnabled(false);
 }
 

@@ -40,6 +40,7 @@ class Playback {
   std::function<bool()> boost_on_;
   std::function<void(std::string_view)> notify_;
   std::string saved_clipboard_text_;
+  int restore_retries_ = 0;
 };
 
 // The key string that erases the launch: one Backspace per character of the launch keys and

@@ -4,8 +4,9 @@
 //
 //   e2e_x_event_log LOG_FILE
 //
-// Lines: "<us> key <keycode>" and "<us> map <window> <override redirect 0|1> <width> <height>".
+// Lines: "<us> key <keysym name>" and "<us> map <window> <override redirect 0|1> <width> <height>".
 // "ready" is the first line once the server reports both kinds of event.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
@@ -56,7 +57,10 @@ int main(int argc, char** argv) {
         XGetEventData(display, &event.xcookie)) {
       if (event.xcookie.evtype == XI_RawKeyPress) {
         const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
-        std::fprintf(log, "%lld key %d\n", now, raw->detail);
+        const KeySym keysym =
+            XkbKeycodeToKeysym(display, static_cast<KeyCode>(raw->detail), 0, 0);
+        const char* name = XKeysymToString(keysym);
+        std::fprintf(log, "%lld key %s\n", now, name != nullptr ? name : "?");
       }
       XFreeEventData(display, &event.xcookie);
     } else if (event.type == MapNotify) {

@@ -7,14 +7,24 @@
 // key press that reaches the window, named as Qt names the key ("T", "Space", "F9"). With the
 // last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at start and writes the
 // clipboard's text to CLIPBOARD_FILE whenever another program changes it.
+//
+// With KEYLOOM_SINK_LOG=FILE in the environment the sink also logs, for the benchmarks, each
+// key press ("<us> key <name> <server ms>") and each change of the text ("<us> text
+// <length>"), timed in microseconds of the monotonic clock, which other processes share. The
+// log is written in batches, a little after the events, so that logging costs no system call
+// per event.
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -30,9 +40,40 @@ void WriteWhole(const QString& path, const QString& text) {
   }
 }
 
+long long MonotonicMicroseconds() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// Lines kept in memory and written 50 ms after the first of them.
+class TimedLog {
+ public:
+  explicit TimedLog(const QString& path) : file_(path) {
+    file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    flush_.setSingleShot(true);
+    flush_.setInterval(50);
+    QObject::connect(&flush_, &QTimer::timeout, [this] {
+      file_.write(pending_);
+      file_.flush();
+      pending_.clear();
+    });
+  }
+
+  void Add(const QByteArray& what) {
+    pending_ += QByteArray::number(MonotonicMicroseconds()) + ' ' + what + '\n';
+    if (!flush_.isActive()) flush_.start();
+  }
+
+ private:
+  QFile file_;
+  QByteArray pending_;
+  QTimer flush_;
+};
+
 class KeyRecorder : public QObject {
  public:
-  explicit KeyRecorder(const QString& path) : file_(path) {
+  KeyRecorder(const QString& path, TimedLog* log) : file_(path), log_(log) {
     file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
   }
 
@@ -41,13 +82,18 @@ class KeyRecorder : public QObject {
     if (event->type() == QEvent::KeyPress) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const QString name = QKeySequence(key->key()).toString(QKeySequence::PortableText);
-      file_.write((name.isEmpty() ? QStringLiteral("?") : name).toUtf8() + "\n");
+      const QByteArray line = (name.isEmpty() ? QStringLiteral("?") : name).toUtf8();
+      file_.write(line + "\n");
+      if (log_ != nullptr) {
+        log_->Add("key " + line + ' ' + QByteArray::number(key->timestamp()));
+      }
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
   QFile file_;
+  TimedLog* log_;
 };
 
 }  // namespace
@@ -61,6 +107,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString text_file = QString::fromLocal8Bit(argv[1]);
   WriteWhole(text_file, QString());
+  std::unique_ptr<TimedLog> log;
+  if (const char* log_path = std::getenv("KEYLOOM_SINK_LOG")) {
+    log = std::make_unique<TimedLog>(QString::fromLocal8Bit(log_path));
+  }
 
   QPlainTextEdit editor;
   editor.setWindowTitle(QStringLiteral("Keyloom test sink"));
@@ -70,6 +120,7 @@ int main(int argc, char** argv) {
   // One write for all the changes that one pass of the event loop brings.
   bool write_pending = false;
   QObject::connect(&editor, &QPlainTextEdit::textChanged, [&] {
+    if (log) log->Add("text " + QByteArray::number(editor.document()->characterCount() - 1));
     if (write_pending) return;
     write_pending = true;
     QTimer::singleShot(0, &editor, [&] {
@@ -77,7 +128,7 @@ int main(int argc, char** argv) {
       WriteWhole(text_file, editor.toPlainText());
     });
   });
-  KeyRecorder recorder(QString::fromLocal8Bit(argv[2]));
+  KeyRecorder recorder(QString::fromLocal8Bit(argv[2]), log.get());
   editor.installEventFilter(&recorder);
 
   QClipboard* clipboard = QApplication::clipboard();

@@ -172,3 +172,62 @@ type_in_sink() {
 }
 
 e2e_environment
+
+# start_keyloom KEYLOOM [WORDS_MDB]: Keyloom from a folder of its own, with the word store
+# beside it (copied there first when given); its main window is KEYLOOM_WINDOW.
+start_keyloom() {
+  mkdir -p "$E2E_DIR/app"
+  cp "$1" "$E2E_DIR/app/keyloom"
+  [ $# -lt 2 ] || cp "$2" "$E2E_DIR/app/words.mdb"
+  "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
+  E2E_PIDS+=($!)
+  KEYLOOM_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'") ||
+    fail "the Keyloom window did not appear"
+  sleep 0.3
+}
+
+# The pop-up is Keyloom's one mapped window that bypasses the window manager and is larger
+# than the tray icon; popup_window prints its id.
+popup_window() {
+  local window info
+  for window in $(xdotool search --onlyvisible --classname '^keyloom$' 2>/dev/null || true); do
+    info=$(xwininfo -id "$window")
+    grep -q "Override Redirect State: yes" <<<"$info" || continue
+    if [ "$(sed -n 's/.*Width: //p' <<<"$info")" -gt 40 ]; then
+      echo "$window"
+      return 0
+    fi
+  done
+  return 1
+}
+popup_shown() { popup_window >/dev/null; }
+popup_hidden() { ! popup_shown; }
+focus_in_sink() { [ "$(xdotool getwindowfocus)" == "$SINK_WINDOW" ]; }
+
+# expect_popup WHY / expect_popup_gone WHY: waits up to five seconds for the pop-up to show, or
+# to hide. expect_no_popup WHY: the pop-up stays hidden for the half second that the program
+# gets to react to the last key.
+expect_popup() { wait_until 5 popup_shown || fail "no pop-up: $1"; }
+expect_popup_gone() { wait_until 5 popup_hidden || fail "the pop-up stayed: $1"; }
+expect_no_popup() {
+  sleep 0.5
+  if popup_shown; then fail "the pop-up showed: $1"; fi
+}
+
+# Keyloom's client area; its controls' positions from its window design, with the frame Frame1
+# at 240,3000 inside the frame Frame2.
+keyloom_click() {
+  local CLIENT_HEIGHT_TWIPS=4890 left top
+  case "$1" in
+    Text2) left=240 top=4320 ;;
+    *) fail "no position for $1" ;;
+  esac
+  click_at_twips "$KEYLOOM_WINDOW" $((left + 150)) $((top + 120))
+}
+
+# store_candidates PREFIX: what the pop-up offers for PREFIX with the default of 15 words at
+# most, in its order (sorted without regard to case), asked of WORDS_MDB through WORDSTORE.
+store_candidates() { "$WORDSTORE" query "$WORDS_MDB" "$1" 15 | LC_ALL=C sort -f -s; }
+
+# keys_seen KEY: whether the sink has been sent the key, named as keys.txt names it.
+keys_seen() { grep -qx "$1" "$E2E_DIR/keys.txt"; }

@@ -17,9 +17,8 @@ start_keyloom "$1" "$WORDS_MDB"
 type_in_sink "hel"
 expect_popup "after h, e, l"
 focus_in_sink || fail "the pop-up took the focus"
-geometry=$(xwininfo -id "$(popup_window)")
-grep -q "Absolute upper-left X: *0$" <<<"$geometry" && grep -q "Absolute upper-left Y: *0$" \
-  <<<"$geometry" || fail "the pop-up is not at the top-left corner: $geometry"
+eval "$(xdotool getwindowgeometry --shell "$(popup_window)")"
+[ "$X,$Y" == "0,0" ] || fail "the pop-up stands at $X,$Y, not at the top-left corner"
 
 # Round k takes the candidate k entries below the first; each ends with Enter for the next.
 expected=""

@@ -7,31 +7,13 @@ KEYLOOM_BINARY=$1
 WORDSTORE=$3
 
 mkdir -p "$E2E_DIR/app"
-cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
 printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
 "$WORDSTORE" build "$E2E_DIR/words.txt" "$E2E_DIR/app/words.mdb" --iterations 1000 >/dev/null
 
 start_display
 start_tray
 start_sink "earlier text"
-"$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
-E2E_PIDS+=($!)
-timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'" >/dev/null ||
-  fail "the Keyloom window did not appear"
-sleep 0.3
-
-# The pop-up is the program's one window that bypasses the window manager and is larger than
-# the tray icon.
-popup_shown() {
-  local window info
-  for window in $(xdotool search --onlyvisible --classname '^keyloom$' 2>/dev/null || true); do
-    info=$(xwininfo -id "$window")
-    grep -q "Override Redirect State: yes" <<<"$info" || continue
-    [ "$(sed -n 's/.*Width: //p' <<<"$info")" -le 40 ] || return 0
-  done
-  return 1
-}
-focus_in_sink() { [ "$(xdotool getwindowfocus)" == "$SINK_WINDOW" ]; }
+start_keyloom "$KEYLOOM_BINARY"
 
 type_in_sink "zeb"
 wait_until 5 popup_shown || fail "no pop-up after three letters"
@@ -43,6 +25,6 @@ grep -qxE "Down|Tab" "$E2E_DIR/keys.txt" && fail "the sink saw a key that the po
 expect_file "$E2E_DIR/clipboard.txt" "earlier text"
 
 # With the pop-up gone, Tab is the sink's again.
-wait_until 5 bash -c "$(declare -f popup_shown); ! popup_shown" || fail "the pop-up stayed"
+expect_popup_gone "after the completion"
 xdotool key Tab
 expect_file "$E2E_DIR/sink.txt" $'zebu\t'

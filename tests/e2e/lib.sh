@@ -214,15 +214,18 @@ expect_no_popup() {
   if popup_shown; then fail "the pop-up showed: $1"; fi
 }
 
-# Keyloom's client area; its controls' positions from its window design, with the frame Frame1
-# at 240,3000 inside the frame Frame2.
-keyloom_click() {
-  local CLIENT_HEIGHT_TWIPS=4890 left top
+# keyloom_field CONTROL: the keyboard focus to one of the controls of Keyloom's settings panel,
+# along the tab order from the word field Text7, which stands at the window's top where no
+# resize moves it.
+keyloom_field() {
+  local CLIENT_HEIGHT_TWIPS=4890 tabs
   case "$1" in
-    Text2) left=240 top=4320 ;;
-    *) fail "no position for $1" ;;
+    Text2) tabs=7 ;;
+    Command1) tabs=9 ;;
+    *) fail "no tab index for $1" ;;
   esac
-  click_at_twips "$KEYLOOM_WINDOW" $((left + 150)) $((top + 120))
+  click_at_twips "$KEYLOOM_WINDOW" $((240 + 150)) $((360 + 120))
+  for (( ; tabs > 0; tabs--)); do xdotool key Tab; done
 }
 
 # store_candidates PREFIX: what the pop-up offers for PREFIX with the default of 15 words at

@@ -1,6 +1,7 @@
 # Screenshots of the programs under Xvfb, for the documentation:
 #   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER
-# Quipcast's main window with the samples loaded, its About box, and Keyloom's main window.
+# Quipcast's main window with the samples loaded, its About box, Keyloom's main window and its
+# pop-up over the window being typed in.
 source "$(dirname "$0")/lib.sh"
 KEYLOOM_BINARY=$3
 OUTPUT=$4
@@ -19,15 +20,34 @@ about=$(timeout 10 bash -c "$(declare -f window_of); window_of '^Keyloom [0-9.]+
 sleep 0.5
 import -window "$about" "$OUTPUT/quipcast-about.png"
 xdotool key Return
+# Quipcast's windows would stand behind Keyloom's pop-up.
+kill "$QUIPCAST_PID"
+wait "$QUIPCAST_PID" || true
 
-cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
+start_sink
 # The word store beside the program, when the build made one.
 words="$(dirname "$KEYLOOM_BINARY")/words.mdb"
-[ ! -f "$words" ] || cp "$words" "$E2E_DIR/app/"
-"$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
-E2E_PIDS+=($!)
-keyloom_window=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'") ||
-  fail "the Keyloom window did not appear"
-sleep 0.5
-import -window "$keyloom_window" "$OUTPUT/keyloom-main.png"
+if [ -f "$words" ]; then
+  start_keyloom "$KEYLOOM_BINARY" "$words"
+else
+  start_keyloom "$KEYLOOM_BINARY"
+fi
+sleep 0.2
+import -window "$KEYLOOM_WINDOW" "$OUTPUT/keyloom-main.png"
+
+# The pop-up at the screen's corner over the window being typed in, whose text a tab keeps
+# clear of it; Keyloom's own window waits in the tray (Minimize).
+if [ -f "$words" ]; then
+  keyloom_field Command1
+  xdotool key space
+  wait_until 5 bash -c "! xdotool search --onlyvisible --name 'Keyloom Word Complete'" ||
+    fail "Minimize left the Keyloom window up"
+  xdotool windowmove --sync "$SINK_WINDOW" 160 40
+  focus "$SINK_WINDOW"
+  xdotool key Tab
+  xdotool type --delay 40 "hel"
+  expect_popup "after h, e, l in the sink"
+  sleep 0.3
+  import -window root -crop 640x300+0+0 "$OUTPUT/keyloom-popup.png"
+fi
 echo "Screenshots in $OUTPUT"

@@ -21,7 +21,8 @@
 // each: a launch still types its phrase, a completion still pastes its word.
 namespace keyloom {
 
-inline constexpr const char* kQuipcastListFile = "/app/defaultkeys.kyl";
+// The program folder's files, with the platform's separator as the programs join them.
+inline std::string QuipcastListFile() { return JoinPath("/app", "defaultkeys.kyl"); }
 inline constexpr const char* kKeyloomListFile = "/lists/words.txt";
 
 class QuipcastFaultTest : public QuipcastAppFixture {
@@ -29,7 +30,7 @@ class QuipcastFaultTest : public QuipcastAppFixture {
   static constexpr const char* kPhrase = "Best regards";
 
   void StartWithEntries() {
-    SetListFile(kDefaultListFile, {"{S} - sig - Best regards", "{S} - run - %(run=calc)%"});
+    SetListFile(QuipcastListFile(), {"{S} - sig - Best regards", "{S} - run - %(run=calc)%"});
     Start();
   }
   // Types the letters and Space as the user does.
@@ -55,7 +56,7 @@ class KeyloomFaultTest : public testing::Test {
  protected:
   void Start() {
     platform_.files().SetFile(
-        "/app/words.mdb",
+        JoinPath(platform_.folders().program, "words.mdb"),
         SealWordStore({"hello", "help", "Boston"}, kWordStorePassword, 1).value());
     platform_.files().SetFile(kKeyloomListFile,
                               EncodeListFile(ListLayout::kWords, {"alpha", "beta"}, Windows1252()));

@@ -59,7 +59,7 @@ const SaveCommand kQuipcastSaves[] = {
     {"FileSave", [](FakeWindow& window, FakeDialogs&) { window.Click("FileSave"); }},
     {"FileSaveAs",
      [](FakeWindow& window, FakeDialogs& dialogs) {
-       dialogs.QueueSave(kQuipcastListFile);
+       dialogs.QueueSave(QuipcastListFile());
        window.Click("FileSave2");
      }},
 };
@@ -71,11 +71,11 @@ class QuipcastSaveFaultTest
 TEST_P(QuipcastSaveFaultTest, PreviousFileStaysWholeAndTheProgramGoesOn) {
   const auto& [step, command] = GetParam();
   StartWithEntries();
-  const std::string before = Bytes(kDefaultListFile);
+  const std::string before = Bytes(QuipcastListFile());
 
   platform_.files().FailReplaceAt(step);
   command.run(window(), shell_.dialogs());
-  EXPECT_EQ(Bytes(kDefaultListFile), before);
+  EXPECT_EQ(Bytes(QuipcastListFile()), before);
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
   EXPECT_NE(shell_.tray().notifications()[0].text.find("could not be saved"), std::string::npos);
   EXPECT_TRUE(shell_.dialogs().AllAnswered());
@@ -83,7 +83,7 @@ TEST_P(QuipcastSaveFaultTest, PreviousFileStaysWholeAndTheProgramGoesOn) {
   platform_.files().FailReplaceAt(std::nullopt);
   if (command.name != "ClearAll" && command.name != "DeleteEntry") ExpectLaunchWorks();
   window().Click("FileSave");
-  EXPECT_EQ(Bytes(kDefaultListFile),
+  EXPECT_EQ(Bytes(QuipcastListFile()),
             EncodeListFile(ListLayout::kPhrases, Entries(), Windows1252()));
 }
 

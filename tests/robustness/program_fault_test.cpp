@@ -34,7 +34,7 @@ TEST_F(QuipcastFaultTest, KeystrokesThatCannotBeTypedStillEndTheQuietPeriod) {
 }
 
 TEST_F(QuipcastFaultTest, HookThatCannotStartStillBringsTheWindowUp) {
-  SetListFile(kDefaultListFile, {"{S} - sig - Best regards"});
+  SetListFile(QuipcastListFile(), {"{S} - sig - Best regards"});
   platform_.hook().set_start_fails(true);
   Create();
   EXPECT_FALSE(app_->Start());

@@ -62,7 +62,7 @@ std::vector<std::string> StoreWords(SoakRandom& random) {
 class KeyloomSoak {
  public:
   KeyloomSoak() : words_(StoreWords(random_)) {
-    platform_.files().SetFile("/app/words.mdb",
+    platform_.files().SetFile(JoinPath(platform_.folders().program, "words.mdb"),
                               SealWordStore(words_, kWordStorePassword, 1).value());
     const std::vector<std::string> list(words_.begin(), words_.begin() + 50);
     platform_.files().SetFile("/lists/words.txt",

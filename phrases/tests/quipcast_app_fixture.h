@@ -9,6 +9,7 @@
 
 #include "phrases/quipcast_app.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/file_system.h"
 #include "quipcast/quipcast_window_design.h"
 #include "shell/fake/fake_shell.h"
 #include "shell/list_file.h"
@@ -18,7 +19,8 @@ namespace keyloom {
 // Quipcast on the fakes. Tests arrange the settings and files first, then call Start.
 class QuipcastAppFixture : public testing::Test {
  protected:
-  static constexpr const char* kDefaultListFile = "/app/defaultkeys.kyl";
+  // Joined as the program joins it: with "\\" on Windows.
+  inline static const std::string kDefaultListFile = JoinPath("/app", "defaultkeys.kyl");
 
   void Create() {
     if (!app_) app_ = std::make_unique<QuipcastApp>(shell_, platform_, QuipcastWindowDesign());

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailingStep{"tray", [](FakeShell& s, FakePlatform&) { s.tray().set_refuse_add(true); }},
         FailingStep{"list",
                     [](FakeShell&, FakePlatform& p) {
-                      p.files().SetUnreadable("/app/defaultkeys.kyl", true);
+                      p.files().SetUnreadable(JoinPath("/app", "defaultkeys.kyl"), true);
                     }},
         FailingStep{"boost",
                     [](FakeShell& s, FakePlatform&) {

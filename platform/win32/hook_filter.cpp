@@ -19,18 +19,22 @@ int ReportedKeyCode(int virtual_key) {
 }
 
 bool HookFilter::Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler) {
-  if (!key.injected) held_.Follow(key.virtual_key, key.down);
+  if (!key.injected) state_.held.Follow(key.virtual_key, key.down);
   // A modifier put back after typing arrives after the user may have let it go; pressing it
   // then would leave it logically down, so it is dropped.
-  if (key.extra_info == tags_.restore && key.down) return !held_.Held(key.virtual_key);
+  if (key.extra_info == tags_.restore && key.down) return !state_.held.Held(key.virtual_key);
   if (tags_.Own(key.extra_info) || !key.down || handler == nullptr) return false;
   KeyEvent event{ReportedKeyCode(key.virtual_key), modifiers, false};
   // The hook must answer whatever happens; a fault in the handler lets the key through.
+  // A modal loop inside the handler may run the hook again for another key.
+  const bool outer = state_.handling_key;
+  state_.handling_key = true;
   try {
     handler->HandleKey(event);
   } catch (...) {
-    return false;
+    event.discard = false;
   }
+  state_.handling_key = outer;
   return event.discard;
 }
 

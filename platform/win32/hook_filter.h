@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "platform/key_event.h"
-#include "platform/win32/held_modifiers.h"
 #include "platform/win32/injection_tags.h"
+#include "platform/win32/keyboard_state.h"
 
 namespace keyloom {
 
@@ -21,13 +21,13 @@ struct LowLevelKey {
 // to the handler, and withholds a key when the handler says so.
 class HookFilter {
  public:
-  HookFilter(HeldModifiers& held, InjectionTags tags) : held_(held), tags_(tags) {}
+  HookFilter(KeyboardState& state, InjectionTags tags) : state_(state), tags_(tags) {}
 
   // True when the event must be withheld. `modifiers` is the Shift/Ctrl/Alt mask at the event.
   bool Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler);
 
  private:
-  HeldModifiers& held_;
+  KeyboardState& state_;
   InjectionTags tags_;
 };
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/key_event.h"
-#include "platform/win32/held_modifiers.h"
+#include "platform/win32/keyboard_state.h"
 #include "platform/win32/named_virtual_keys.h"
 
 namespace keyloom {

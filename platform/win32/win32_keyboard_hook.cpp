@@ -33,8 +33,8 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
 
 }  // namespace
 
-Win32KeyboardHook::Win32KeyboardHook(HeldModifiers& held, InjectionTags tags)
-    : filter_(held, tags) {}
+Win32KeyboardHook::Win32KeyboardHook(KeyboardState& state, InjectionTags tags)
+    : filter_(state, tags) {}
 
 Win32KeyboardHook::~Win32KeyboardHook() {
   if (hook_ != nullptr) UnhookWindowsHookEx(static_cast<HHOOK>(hook_));

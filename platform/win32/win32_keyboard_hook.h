@@ -11,7 +11,7 @@ namespace keyloom {
 // event of the desktop. Only one can be started per process: the hook procedure has no context.
 class Win32KeyboardHook final : public KeyboardHook {
  public:
-  Win32KeyboardHook(HeldModifiers& held, InjectionTags tags);
+  Win32KeyboardHook(KeyboardState& state, InjectionTags tags);
   ~Win32KeyboardHook() override;
   Win32KeyboardHook(const Win32KeyboardHook&) = delete;
   Win32KeyboardHook& operator=(const Win32KeyboardHook&) = delete;

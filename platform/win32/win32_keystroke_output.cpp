@@ -2,12 +2,16 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/key_input_plan.h"
 
 namespace keyloom {
 namespace {
+
+constexpr wchar_t kWindowClass[] = L"KeyloomKeystrokeOutput";
+constexpr UINT kSendWaitingMessage = WM_APP + 1;
 
 class SystemKeyboard final : public KeyboardFacts {
  public:
@@ -49,10 +53,65 @@ INPUT ToInput(const KeyInput& key) {
   return input;
 }
 
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == kSendWaitingMessage) {
+    auto* output = reinterpret_cast<Win32KeystrokeOutput*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (output != nullptr) output->SendWaiting();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+HWND CreateOutputWindow(Win32KeystrokeOutput* output) {
+  static const bool registered = [] {
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = WindowProcedure;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = kWindowClass;
+    return RegisterClassW(&window_class) != 0;
+  }();
+  if (!registered) return nullptr;
+  HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (window != nullptr)
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(output));
+  return window;
+}
+
 }  // namespace
 
+Win32KeystrokeOutput::Win32KeystrokeOutput(const KeyboardState& state, InjectionTags tags)
+    : state_(state), tags_(tags), window_(CreateOutputWindow(this)) {}
+
+Win32KeystrokeOutput::~Win32KeystrokeOutput() {
+  if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));
+}
+
 bool Win32KeystrokeOutput::Send(std::span<const KeyAction> actions) {
-  const KeyInputPlan plan = PlanKeyInputs(actions, SystemKeyboard(held_), tags_);
+  if (!state_.handling_key || window_ == nullptr) {
+    // What waits goes first, so that the order stays.
+    SendWaiting();
+    return SendNow(actions);
+  }
+  const bool first = waiting_.empty();
+  waiting_.insert(waiting_.end(), actions.begin(), actions.end());
+  if (first && !PostMessageW(static_cast<HWND>(window_), kSendWaitingMessage, 0, 0)) {
+    waiting_.clear();
+    return false;
+  }
+  return true;
+}
+
+void Win32KeystrokeOutput::SendWaiting() {
+  if (waiting_.empty()) return;
+  const KeyActions actions = std::exchange(waiting_, {});
+  SendNow(actions);
+}
+
+bool Win32KeystrokeOutput::SendNow(std::span<const KeyAction> actions) {
+  if (actions.empty()) return true;
+  // The modifiers are read now: what the user holds when the keys go out is what matters.
+  const KeyInputPlan plan = PlanKeyInputs(actions, SystemKeyboard(state_.held), tags_);
   std::vector<INPUT> inputs;
   inputs.reserve(plan.inputs.size());
   for (const KeyInput& key : plan.inputs) inputs.push_back(ToInput(key));

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
-#include "platform/win32/held_modifiers.h"
+#include "platform/win32/keyboard_state.h"
 #include "platform/win32/system_code_page.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -17,7 +17,7 @@ namespace {
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(InjectionTags tags)
-      : hook_(held_, tags), keystrokes_(held_, tags), folders_(Win32AppFolders()) {}
+      : hook_(keyboard_, tags), keystrokes_(keyboard_, tags), folders_(Win32AppFolders()) {}
 
   KeyboardHook& hook() override { return hook_; }
   KeystrokeOutput& keystrokes() override { return keystrokes_; }
@@ -29,7 +29,7 @@ class Win32Platform final : public Platform {
   const AppFolders& folders() override { return folders_; }
 
  private:
-  HeldModifiers held_;
+  KeyboardState keyboard_;
   Win32KeyboardHook hook_;
   Win32KeystrokeOutput keystrokes_;
   Win32Clipboard clipboard_;

@@ -20,7 +20,8 @@ constexpr int kFirstControlCommand = 1000;
 constexpr int kFirstMenuCommand = 5000;
 // Posted by the first Show: the first layout runs once the window is on the screen.
 constexpr UINT kFirstLayoutMessage = WM_APP + 1;
-constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Not WS_CLIPCHILDREN: group boxes leave their inside to the window's own background.
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 constexpr DWORD kPopupStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kPopupExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;

@@ -33,8 +33,8 @@ class HookFilterTest : public ::testing::Test {
   }
 
   const InjectionTags tags_ = InjectionTags::ForProcess(42);
-  HeldModifiers held_;
-  HookFilter filter_{held_, tags_};
+  KeyboardState state_;
+  HookFilter filter_{state_, tags_};
   RecordingHandler handler_;
 };
 
@@ -87,12 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HookFilterTest, FollowsOnlyTheUsersOwnModifierKeys) {
   Key(kLeftCtrl, true);
-  EXPECT_TRUE(held_.Held(kLeftCtrl));
+  EXPECT_TRUE(state_.held.Held(kLeftCtrl));
   // The program's own release while the user holds the key changes nothing.
   Key(kLeftCtrl, false, tags_.typed);
-  EXPECT_TRUE(held_.Held(kLeftCtrl));
+  EXPECT_TRUE(state_.held.Held(kLeftCtrl));
   Key(kLeftCtrl, false);
-  EXPECT_FALSE(held_.Held(kLeftCtrl));
+  EXPECT_FALSE(state_.held.Held(kLeftCtrl));
 }
 
 TEST_F(HookFilterTest, RestoreOfAModifierStillHeldPasses) {

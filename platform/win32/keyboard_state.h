@@ -24,4 +24,12 @@ class HeldModifiers {
 // True for the side-specific modifier keys of kKeys.
 bool IsSideModifier(int virtual_key);
 
+// What the hook and the keystroke output share.
+struct KeyboardState {
+  HeldModifiers held;
+  // True while the handler runs for a key event, which then still waits to reach its window:
+  // input sent meanwhile must wait too, or it would arrive before that key.
+  bool handling_key = false;
+};
+
 }  // namespace keyloom

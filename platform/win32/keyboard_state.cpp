@@ -1,4 +1,4 @@
-#include "platform/win32/held_modifiers.h"
+#include "platform/win32/keyboard_state.h"
 
 namespace keyloom {
 

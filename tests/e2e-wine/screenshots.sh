@@ -1,0 +1,41 @@
+# Takes the documentation's screenshots of the Windows programs under Wine: both main windows
+# and Keyloom's pop-up offering words of the shipped dictionary. Run as:
+#   screenshots.sh WINE_RUN PREFIX PROGRAM_DIR SINK HELPER WORK_DIR WORDSTORE OUT_DIR
+# (the build's target screenshots_windows does). It has a Wine session of its own.
+set -euo pipefail
+out_dir=$8
+session="$(dirname "$1")/wine-session"
+"$session" start "$2" >/dev/null
+# Run by the cleanup of lib.sh, last.
+E2E_AFTER='"$session" stop "$PREFIX"'
+source "$(dirname "$0")/lib.sh"
+mkdir -p "$out_dir"
+
+# shoot NAME LEFT TOP WIDTH HEIGHT: a part of the Wine desktop.
+shoot() {
+  import -window root -crop "$4x$5+$2+$3" +repage "$out_dir/$1.png"
+}
+shoot_window() {
+  local rect
+  rect=$(helper rect "$2") || fail "no window $2"
+  # shellcheck disable=SC2086
+  shoot "$1" $rect
+}
+
+cp "$PROGRAM_DIR/words.mdb" "$E2E_DIR/app/"
+start_quipcast
+sleep 0.5
+shoot_window windows-quipcast-main "Keyloom Quipcast"
+helper close "Keyloom Quipcast"
+
+start_sink
+start_program keyloom "Keyloom Word Complete"
+sleep 0.5
+shoot_window windows-keyloom-main "Keyloom Word Complete"
+type_in_sink "bos"
+wait_until 5 popup_shown || fail "no pop-up"
+sleep 0.5
+rect=$(helper class-rect KeyloomPopupWindow)
+# shellcheck disable=SC2086
+shoot windows-keyloom-popup $rect
+echo "Screenshots in $out_dir"

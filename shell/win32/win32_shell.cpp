@@ -13,8 +13,6 @@ namespace keyloom {
 namespace {
 
 constexpr wchar_t kShellClass[] = L"KeyloomShellWindow";
-// Tray notifications arrive as this message plus the icon's id.
-constexpr UINT kTrayMessageBase = WM_APP + 100;
 constexpr UINT kMaxTrayIcons = 100;
 
 template <typename Event>

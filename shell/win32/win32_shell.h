@@ -22,6 +22,9 @@ class Win32Window;
 // window of the shell's own, the registry store, and the message loop with dialog navigation.
 class Win32Shell final : public Shell {
  public:
+  // The message of the shell's window for notifications of tray icon n (from 1): this plus n.
+  static constexpr UINT kTrayMessageBase = WM_APP + 100;
+
   Win32Shell();
   ~Win32Shell() override;
   Win32Shell(const Win32Shell&) = delete;

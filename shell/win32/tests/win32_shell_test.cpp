@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "shell/win32/win32_tray_icon.h"
+
 namespace keyloom {
 namespace {
 
@@ -61,6 +65,50 @@ TEST(Win32ShellTest, ATickAfterQuitRunsNothing) {
   shell.Quit(0);
   PumpUntil([] { return false; }, 10);
   EXPECT_EQ(ticks, 0);
+}
+
+class NoTrayEvents final : public TrayEvents {
+ public:
+  void OnTrayMouse(int mouse_code) override { codes.push_back(mouse_code); }
+  std::vector<int> codes;
+};
+
+TEST(Win32ShellTest, TheTrayIconIsAddedOnceAndAgainAfterTheTaskbarCameBack) {
+  Win32Shell shell;
+  NoTrayEvents events;
+  auto tray = shell.CreateTrayIcon(events);
+  ASSERT_TRUE(tray->Available());
+  EXPECT_TRUE(tray->Add("Tip"));
+  EXPECT_FALSE(tray->Add("Tip"));
+
+  // Explorer restarts: its icons are gone, and it says so to every top-level window.
+  const HWND shell_window = FindWindowW(L"KeyloomShellWindow", nullptr);
+  ASSERT_NE(shell_window, nullptr);
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = shell_window;
+  record.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_ADD, &record));
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
+  SendMessageW(shell_window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  // The icon is back, so the shell refuses both a second add and ours.
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &record));
+  EXPECT_FALSE(tray->Add("Tip"));
+}
+
+TEST(Win32ShellTest, TrayNotificationsCarryTheMouseMessage) {
+  Win32Shell shell;
+  NoTrayEvents events;
+  auto tray = shell.CreateTrayIcon(events);
+  const HWND shell_window = FindWindowW(L"KeyloomShellWindow", nullptr);
+  ASSERT_NE(shell_window, nullptr);
+  // The first icon's callback message, as the shell sends it for a left click.
+  SendMessageW(shell_window, Win32Shell::kTrayMessageBase + 1, 1, WM_LBUTTONDOWN);
+  EXPECT_EQ(events.codes, (std::vector<int>{WM_LBUTTONDOWN}));
+  shell.Quit(0);
+  SendMessageW(shell_window, Win32Shell::kTrayMessageBase + 1, 1, WM_RBUTTONDOWN);
+  EXPECT_EQ(events.codes, (std::vector<int>{WM_LBUTTONDOWN}));
 }
 
 }  // namespace

@@ -145,6 +145,22 @@ TEST_F(Win32WindowTest, AnUnknownControlIsAProgrammingError) {
   EXPECT_THROW(window_.MenuChecked("Nothing"), std::out_of_range);
 }
 
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+TEST_F(Win32WindowTest, TheFirstShowLaysOutAndTheUsersResizesDoAgain) {
+  window_.Show();
+  PumpMessages();
+  EXPECT_EQ(events_.seen, (std::vector<std::string>{"resized"}));
+  // The user drags the window's edge: the system resizes it.
+  SetWindowPos(window_.handle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages();
+  EXPECT_EQ(events_.seen, (std::vector<std::string>{"resized", "resized"}));
+  window_.Hide();
+}
+
 TEST_F(Win32WindowTest, MainWindowsUseDialogNavigation) {
   EXPECT_TRUE(Win32Window::UsesDialogNavigation(window_.handle()));
 }

@@ -97,20 +97,31 @@ void X11KeyboardHook::UpdateGrabs() {
     int keycode;
     std::vector<unsigned long> serials;
   };
-  std::vector<Attempt> attempts;
-  const std::vector<unsigned int> combinations = GrabModifierCombinations(num_lock_mask_);
+  // One grab for all modifier states first: the server compares every key press on the
+  // desktop with each passive grab of the root window, and a grab for each chord and lock
+  // state (384 for Quipcast's F-keys) slowed all typing, the programs' own included. Only a key
+  // of which another client holds some chord is grabbed chord by chord.
+  std::vector<Attempt> whole_keys;
   for (const int keycode : wanted) {
     if (grabbed_.contains(keycode)) continue;
     // Raw events count as grabbed from the first request on: a key that might come through
     // the grab is better missed than handled twice.
     history_.Grabbed(keycode, NextRequest(display_));
-    Attempt& attempt = attempts.emplace_back(Attempt{keycode, {}});
-    for (const unsigned int modifiers : combinations) {
-      attempt.serials.push_back(NextRequest(display_));
-      XGrabKey(display_, keycode, modifiers, root_, False, GrabModeAsync, GrabModeSync);
-    }
+    whole_keys.push_back(Attempt{keycode, {NextRequest(display_)}});
+    XGrabKey(display_, keycode, AnyModifier, root_, False, GrabModeAsync, GrabModeSync);
   }
   trap.Sync();
+  std::vector<Attempt> attempts;
+  const std::vector<unsigned int> combinations = GrabModifierCombinations(num_lock_mask_);
+  for (const Attempt& whole_key : whole_keys) {
+    if (!trap.Failed(whole_key.serials.front())) continue;
+    Attempt& attempt = attempts.emplace_back(Attempt{whole_key.keycode, {}});
+    for (const unsigned int modifiers : combinations) {
+      attempt.serials.push_back(NextRequest(display_));
+      XGrabKey(display_, whole_key.keycode, modifiers, root_, False, GrabModeAsync, GrabModeSync);
+    }
+  }
+  if (!attempts.empty()) trap.Sync();
   grabbed_ = wanted;
   for (const Attempt& attempt : attempts) {
     bool any = false;

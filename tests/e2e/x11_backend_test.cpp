@@ -20,6 +20,10 @@
 #include "platform/keystroke_output.h"
 #include "platform/platform.h"
 
+// Last: Xlib's macros would clash with the headers above.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
 namespace keyloom {
 namespace {
 
@@ -176,6 +180,36 @@ TEST_F(X11BackendTest, AFailingHandlerNeverSwallowsTheKey) {
   handler_.react = nullptr;
   User("type y");
   ASSERT_TRUE(SinkHolds("y"));
+}
+
+TEST_F(X11BackendTest, AChordWithAModifierTheProgramsIgnoreIsWithheldToo) {
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  handler_.react = [](KeyEvent& event) { event.discard = event.key_code == kVkF5; };
+  Settle();
+  User("key super+F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(kVkF5) == 1; }, 5000));
+  User("type x");
+  ASSERT_TRUE(SinkHolds("x"));
+  EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
+}
+
+TEST_F(X11BackendTest, AChordThatAnotherClientHoldsLeavesTheOtherChordsWithheld) {
+  // Its grab ends with its connection, whatever the outcome.
+  const std::unique_ptr<Display, int (*)(Display*)> other(XOpenDisplay(nullptr), XCloseDisplay);
+  ASSERT_NE(other, nullptr);
+  XGrabKey(other.get(), XKeysymToKeycode(other.get(), XK_F5), Mod1Mask,
+           DefaultRootWindow(other.get()), False, GrabModeAsync, GrabModeAsync);
+  XSync(other.get(), False);
+  const int keys[] = {kVkF5};
+  hook().SetWithholdableKeys(keys);
+  handler_.react = [](KeyEvent& event) { event.discard = event.key_code == kVkF5; };
+  Settle();
+  User("key ctrl+F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handler_.Count(kVkF5) == 1; }, 5000));
+  User("type x");
+  ASSERT_TRUE(SinkHolds("x"));
+  EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
 }
 
 TEST_F(X11BackendTest, KeysNoLongerWithheldAreObservedOnce) {

@@ -6,6 +6,9 @@
       trigger Space's arrival in the sink to the sink's text reaching LENGTH characters, then
       the span of X server time (ms) from that Space to the last key the sink received until
       then.
+  e2e_latencies.py server EVENT_LOG LETTERS
+      One line per launch by LETTERS, as the X server processed it: milliseconds from the
+      trigger Space to the first key that the program typed, then to the last one.
   e2e_latencies.py popup EVENT_LOG
       One line per pop-up: milliseconds from the key press before it to its mapping.
   e2e_latencies.py paste EVENT_LOG SINK_LOG KEY
@@ -53,6 +56,32 @@ def phrase(sink_log, letters, length):
             space = trigger = None
 
 
+def server(event_log, letters):
+    # Launches begin with Ctrl+A; X names the keys by their keysyms ("x", "space").
+    keys = []
+    space = first = last = None
+    previous_last = None  # before the latest key: the Control_L of the next Ctrl+A is no part
+
+    def report(last):
+        if space is not None and first is not None:
+            print(f"{(first - space) / 1000:.3f} {(last - space) / 1000:.3f}")
+
+    for micros, kind, rest in lines(event_log):
+        if kind != "key":
+            continue
+        if rest[0] == "a" and keys[-1:] == ["Control_L"]:
+            report(previous_last)
+            space = first = last = None
+        elif space is None:
+            if rest[0] == "space" and "".join(keys[-2:]) == letters.lower():
+                space = micros
+        else:
+            first = micros if first is None else first
+            previous_last, last = last, micros
+        keys = keys[-1:] + [rest[0]]
+    report(last)
+
+
 def popup(event_log):
     key = None
     for micros, kind, rest in lines(event_log):
@@ -83,6 +112,8 @@ def median(column):
 def main(argv):
     if len(argv) == 5 and argv[1] == "phrase":
         phrase(argv[2], argv[3], int(argv[4]))
+    elif len(argv) == 4 and argv[1] == "server":
+        server(argv[2], argv[3])
     elif len(argv) == 3 and argv[1] == "popup":
         popup(argv[2])
     elif len(argv) == 5 and argv[1] == "paste":

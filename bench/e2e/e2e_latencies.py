@@ -106,7 +106,12 @@ def paste(event_log, sink_log, key_name):
 
 def median(column):
     values = [float(line.split()[column]) for line in sys.stdin if line.split()]
-    print(f"{statistics.median(values):.3f}" if values else "nan")
+    if not values:
+        print("nan")
+        return
+    # The logs time to the microsecond; three significant digits suffice above 10 ms.
+    value = statistics.median(values)
+    print(f"{value:.3f}" if value < 10 else f"{value:.1f}" if value < 100 else f"{value:.0f}")
 
 
 def main(argv):

@@ -148,21 +148,10 @@ class KeyloomSoak {
         window.Click(kEnableCompletionId);
         break;
       case 10:
-        window.Click("Command1");
-        shell_.tray().Mouse(TrayMouse::kLeftDown);
-        break;
       case 11:
-        window.Resize(
-            {static_cast<int>(random_.Below(12000)), static_cast<int>(random_.Below(9000))});
-        break;
-      case 12: {
-        const std::size_t step = random_.Below(6);
-        platform_.files().FailReplaceAt(step < 4 ? std::optional(static_cast<ReplaceStep>(step))
-                                                 : std::nullopt);
-        break;
-      }
+      case 12:
       case 13:
-        shell_.settings().set_refuse_writes(random_.Percent(30));
+        DisturbShell(chosen - 10, random_, shell_, window, platform_.files());
         break;
       default:
         platform_.keystrokes().set_fails(random_.Percent(20));

@@ -144,21 +144,10 @@ class QuipcastSoak {
         window.Click("FileSave2");
         break;
       case 12:
-        window.Click("Command1");
-        shell_.tray().Mouse(TrayMouse::kLeftDown);
-        break;
       case 13:
-        window.Resize(
-            {static_cast<int>(random_.Below(12000)), static_cast<int>(random_.Below(9000))});
-        break;
-      case 14: {
-        const std::size_t step = random_.Below(6);
-        platform_.files().FailReplaceAt(step < 4 ? std::optional(static_cast<ReplaceStep>(step))
-                                                 : std::nullopt);
-        break;
-      }
+      case 14:
       case 15:
-        shell_.settings().set_refuse_writes(random_.Percent(30));
+        DisturbShell(chosen - 12, random_, shell_, window, platform_.files());
         break;
       default:
         platform_.programs().set_fails(random_.Percent(20));

@@ -41,4 +41,25 @@ std::string FileWatch::Check(const std::string& path, const std::string& expecte
   return others == others_before ? "" : "a save changed another file";
 }
 
+void DisturbShell(std::size_t which, SoakRandom& random, FakeShell& shell, FakeWindow& window,
+                  FakeFileSystem& files) {
+  switch (which) {
+    case 0:
+      window.Click("Command1");
+      shell.tray().Mouse(TrayMouse::kLeftDown);
+      break;
+    case 1:
+      window.Resize({static_cast<int>(random.Below(12000)), static_cast<int>(random.Below(9000))});
+      break;
+    case 2: {
+      const std::size_t step = random.Below(6);
+      files.FailReplaceAt(step < 4 ? std::optional(static_cast<ReplaceStep>(step)) : std::nullopt);
+      break;
+    }
+    default:
+      shell.settings().set_refuse_writes(random.Percent(30));
+      break;
+  }
+}
+
 }  // namespace keyloom

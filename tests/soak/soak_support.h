@@ -15,6 +15,8 @@
 #include "platform/fake/fake_keystroke_output.h"
 #include "platform/platform.h"
 #include "platform/program_starter.h"
+#include "shell/fake/fake_shell.h"
+#include "shell/fake/fake_window.h"
 
 // What both soak tests share: the number of events, a seeded random source and the platform.
 namespace keyloom {
@@ -120,5 +122,10 @@ class FileWatch {
 // fake shell's records of messages and notifications, a few hundred bytes every thousand events
 // at most. A leak of even a few bytes a key event goes beyond it within a million events.
 inline constexpr std::size_t kHeapGrowthAllowance = 2 << 20;
+
+// The disturbances both programs meet alike, numbered 0 to 3: Minimize and a tray click, a
+// resize, list-file saves failing at one step (or at none), settings that refuse writes.
+void DisturbShell(std::size_t which, SoakRandom& random, FakeShell& shell, FakeWindow& window,
+                  FakeFileSystem& files);
 
 }  // namespace keyloom

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "shell/qt/qt_settings_store.h"
-#include "tests/robustness/settings_values.h"
+#include "shell/qt/tests/settings_values.h"
 
 namespace keyloom {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "shell/qt/qt_settings_store.h"
-#include "tests/robustness/settings_values.h"
+#include "shell/qt/tests/settings_values.h"
 
 int main(int argc, char** argv) {
   using namespace keyloom;

@@ -14,6 +14,7 @@ ClipboardPaste::ClipboardPaste(Shell& shell, Platform& platform)
 
 void ClipboardPaste::Paste(std::string_view text) {
   Clipboard& clipboard = platform_.clipboard();
+  if (!clipboard.ShiftInsertPastesIt()) return Type(text);
   // A paste that follows another before its restore keeps the user's text, not ours.
   if (!restore_pending_) {
     std::optional<std::string> saved = clipboard.GetText();

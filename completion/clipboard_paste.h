@@ -19,7 +19,8 @@ class ClipboardPaste {
   ClipboardPaste(Shell& shell, Platform& platform);
 
   // Puts `text` on the clipboard and sends Shift+Insert. When the clipboard cannot be read or
-  // written, the text is typed instead, so that the user's clipboard is never lost.
+  // written, the text is typed instead, so that the user's clipboard is never lost; so it is
+  // where Shift+Insert may paste something else (X terminals paste the primary selection).
   void Paste(std::string_view text);
 
  private:

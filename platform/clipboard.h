@@ -14,6 +14,9 @@ class Clipboard {
   virtual std::optional<std::string> GetText() = 0;
   // Empties the clipboard and puts `text` on it. False when the clipboard cannot be opened.
   virtual bool SetText(std::string_view text) = 0;
+  // Whether Shift+Insert pastes this clipboard in every application. Not on X11, where
+  // terminals paste the primary selection with it.
+  virtual bool ShiftInsertPastesIt() const = 0;
 };
 
 }  // namespace keyloom

@@ -52,7 +52,7 @@ enum class NamedKey {
 struct KeyAction {
   enum class Kind { kCharacter, kNamedKey };
   Kind kind = Kind::kCharacter;
-  char32_t character = 0;  // for kCharacter: a Unicode code point
+  char32_t character = 0;           // for kCharacter: a Unicode code point
   NamedKey key = NamedKey::kEnter;  // for kNamedKey
   int modifiers = 0;
 
@@ -66,5 +66,14 @@ struct KeyAction {
 };
 
 using KeyActions = std::vector<KeyAction>;
+
+// Whether the action pastes in most applications: Ctrl+V or Shift+Insert (modifier bits as in
+// key_event.h: Shift 1, Ctrl 2).
+inline bool IsPasteKey(const KeyAction& action) {
+  if (action.kind == KeyAction::Kind::kNamedKey) {
+    return action.key == NamedKey::kInsert && (action.modifiers & 1) != 0;
+  }
+  return (action.character == 'v' || action.character == 'V') && (action.modifiers & 2) != 0;
+}
 
 }  // namespace keyloom

@@ -62,9 +62,12 @@ AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& plat
       shell_(shell),
       platform_(platform),
       tray_(shell.CreateTrayIcon(*this)),
+      notice_timer_(shell.CreateTimer([this] { ShowPendingNotices(); })),
       list_(window, "List1"),
       files_(WithSaveFailureNotice(std::move(list_config), *this), list_, shell.dialogs(),
-             shell.settings(), platform.files(), platform.code_page()) {}
+             shell.settings(), platform.files(), platform.code_page()) {
+  notice_timer_->SetInterval(kNoticeDelayMs);
+}
 
 void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
 
@@ -119,10 +122,20 @@ void AppShell::Minimize() {
 void AppShell::Exit() { shell_.Quit(0); }
 
 void AppShell::Notify(std::string_view text) {
-  if (tray_->Available()) {
-    tray_->ShowNotification(MainWindowCaption(program_), text);
-  } else {
-    dialogs().ShowMessage(text, kApplicationTitle);
+  pending_notices_.emplace_back(text);
+  notice_timer_->SetEnabled(true);
+}
+
+void AppShell::ShowPendingNotices() {
+  notice_timer_->SetEnabled(false);
+  // A message box may run events meanwhile; a notice that one of them asks for waits its turn.
+  const std::vector<std::string> notices = std::exchange(pending_notices_, {});
+  for (const std::string& text : notices) {
+    if (tray_->Available()) {
+      tray_->ShowNotification(MainWindowCaption(program_), text);
+    } else {
+      dialogs().ShowMessage(text, kApplicationTitle);
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 #include "shell/list_file_commands.h"
@@ -40,9 +41,14 @@ class AppShell : public TrayEvents {
   // TrayEvents: shows the window for the clicks of the program's tray table.
   void OnTrayMouse(int mouse_code) override;
 
+  // How soon after the event that asked for it a notification shows.
+  static constexpr int kNoticeDelayMs = 1;
+
   void Minimize();
   void Exit();
-  // A non-modal notification beside the tray icon (the window's title on it).
+  // A notification beside the tray icon (the window's title on it), or a message box without a
+  // tray. Shown just after the current event: a key event must not wait on the user or on the
+  // shell that draws the notification.
   void Notify(std::string_view text);
 
   WorkingList& list() { return list_; }
@@ -52,11 +58,15 @@ class AppShell : public TrayEvents {
   Window& window() { return window_; }
 
  private:
+  void ShowPendingNotices();
+
   Program program_;
   Window& window_;
   Shell& shell_;
   Platform& platform_;
   std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<Timer> notice_timer_;
+  std::vector<std::string> pending_notices_;
   WorkingList list_;
   ListFileCommands files_;
 };

@@ -195,10 +195,20 @@ TEST_F(SuggestionPopupTest, QuickSecondCompletionStillRestoresTheUsersText) {
   EXPECT_EQ(platform_.keystrokes().TypedText(), "+{INSERT}+{INSERT}");
 }
 
-TEST_F(SuggestionPopupTest, ClipboardThatCannotBeOpenedTypesTheRestInstead) {
+struct TypedInsteadCase {
+  const char* why;
+  bool refuse_open;
+  bool shift_insert_pastes;
+};
+
+class TypedInsteadTest : public SuggestionPopupTest,
+                         public testing::WithParamInterface<TypedInsteadCase> {};
+
+TEST_P(TypedInsteadTest, TypesTheRestAndLeavesTheClipboardAlone) {
   platform_.clipboard().set_content("mine");
   Offer({"héllo"});
-  platform_.clipboard().set_refuse_open(true);
+  platform_.clipboard().set_refuse_open(GetParam().refuse_open);
+  platform_.clipboard().set_shift_insert_pastes(GetParam().shift_insert_pastes);
   popup_.CompleteWord("h");
   EXPECT_EQ(platform_.keystrokes().TypedText(), "éllo");
   platform_.clipboard().set_refuse_open(false);
@@ -206,6 +216,12 @@ TEST_F(SuggestionPopupTest, ClipboardThatCannotBeOpenedTypesTheRestInstead) {
   EXPECT_EQ(platform_.clipboard().content(), "mine");
   EXPECT_TRUE(platform_.clipboard().history().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedInsteadTest,
+    testing::Values(TypedInsteadCase{"the clipboard cannot be opened", true, true},
+                    // X terminals paste the primary selection on Shift+Insert.
+                    TypedInsteadCase{"Shift+Insert may paste something else", false, false}));
 
 }  // namespace
 }  // namespace keyloom

@@ -159,6 +159,7 @@ TEST_F(QuipcastAppTest, ProgramThatCannotStartIsNamedInATrayNotification) {
   platform_.hook().Press(kVkTab);
   ASSERT_EQ(platform_.programs().command_lines().size(), 1u);
   const std::string command = platform_.programs().command_lines()[0];
+  shell_.Advance(AppShell::kNoticeDelayMs);
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
   EXPECT_NE(shell_.tray().notifications()[0].text.find(command), std::string::npos);
 }

@@ -1,5 +1,6 @@
 #include "platform/win32/key_input_plan.h"
 
+#include <optional>
 #include <utility>
 
 #include "platform/key_event.h"
@@ -11,6 +12,18 @@ namespace {
 
 constexpr int kVkLeftAlt = 0xA4;
 constexpr int kVkRightAlt = 0xA5;
+
+struct LatinKey {
+  int code;  // VK_A..VK_Z, VK_0..VK_9
+  bool shift;
+};
+
+std::optional<LatinKey> LatinKeyOf(char32_t c) {
+  if (c >= 'a' && c <= 'z') return LatinKey{static_cast<int>(c - 'a' + 'A'), false};
+  if (c >= 'A' && c <= 'Z') return LatinKey{static_cast<int>(c), true};
+  if (c >= '0' && c <= '9') return LatinKey{static_cast<int>(c), false};
+  return std::nullopt;
+}
 
 class PlanBuilder {
  public:
@@ -60,7 +73,13 @@ class PlanBuilder {
       return;
     }
     // A chord with a character is a shortcut: applications look at its key, not its text.
+    // Letters and digits have their own virtual keys on every layout, Russian or Greek ones
+    // included, where no key types a Latin "v".
     if (action.modifiers != 0) {
+      if (const std::optional<LatinKey> latin = LatinKeyOf(c)) {
+        Chord(action.modifiers | (latin->shift ? kShiftMask : 0), [&] { Tap(latin->code); });
+        return;
+      }
       if (const auto scan = keyboard_.KeyScan(c)) {
         const int mask = action.modifiers | ((*scan >> 8) & (kShiftMask | kCtrlMask | kAltMask));
         Chord(mask, [&] { Tap(*scan & 0xFF); });

@@ -19,6 +19,7 @@ class Win32Clipboard final : public Clipboard {
 
   std::optional<std::string> GetText() override;
   bool SetText(std::string_view text) override;
+  bool ShiftInsertPastesIt() const override { return true; }
 
  private:
   bool Open();

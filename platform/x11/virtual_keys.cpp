@@ -3,6 +3,7 @@
 #include <X11/X.h>
 #include <X11/keysym.h>
 
+#include <string_view>
 #include <utility>
 
 #include "platform/key_event.h"
@@ -82,6 +83,30 @@ constexpr std::pair<unsigned long, int> kMorePunctuation[] = {
     {XK_apostrophe, 222}, {XK_less, 226},  // the extra key of ISO keyboards
 };
 
+// The US keyboard's code for each key of the alphanumeric block, by its XKB name.
+constexpr std::pair<std::string_view, int> kUsPositions[] = {
+    {"TLDE", 192}, {"AE01", '1'}, {"AE02", '2'}, {"AE03", '3'}, {"AE04", '4'}, {"AE05", '5'},
+    {"AE06", '6'}, {"AE07", '7'}, {"AE08", '8'}, {"AE09", '9'}, {"AE10", '0'}, {"AE11", 189},
+    {"AE12", 187}, {"AD01", 'Q'}, {"AD02", 'W'}, {"AD03", 'E'}, {"AD04", 'R'}, {"AD05", 'T'},
+    {"AD06", 'Y'}, {"AD07", 'U'}, {"AD08", 'I'}, {"AD09", 'O'}, {"AD10", 'P'}, {"AD11", 219},
+    {"AD12", 221}, {"BKSL", 220}, {"AC01", 'A'}, {"AC02", 'S'}, {"AC03", 'D'}, {"AC04", 'F'},
+    {"AC05", 'G'}, {"AC06", 'H'}, {"AC07", 'J'}, {"AC08", 'K'}, {"AC09", 'L'}, {"AC10", 186},
+    {"AC11", 222}, {"LSGT", 226}, {"AB01", 'Z'}, {"AB02", 'X'}, {"AB03", 'C'}, {"AB04", 'V'},
+    {"AB05", 'B'}, {"AB06", 'N'}, {"AB07", 'M'}, {"AB08", 188}, {"AB09", 190}, {"AB10", 191},
+};
+
+int UsPositionCode(std::string_view position) {
+  for (const auto& [name, code] : kUsPositions) {
+    if (name == position) return code;
+  }
+  return 0;
+}
+
+bool IsDigitRow(std::string_view position) {
+  const int code = UsPositionCode(position);
+  return code >= '0' && code <= '9';
+}
+
 bool IsKeypadDigit(unsigned long keysym) {
   return (keysym >= XK_KP_0 && keysym <= XK_KP_9) || keysym == XK_KP_Decimal ||
          keysym == XK_KP_Separator;
@@ -104,9 +129,12 @@ int VirtualKeyFromKeysym(unsigned long keysym) {
   return 0;
 }
 
-int VirtualKeyForKey(unsigned long unshifted, unsigned long shifted, bool num_lock) {
-  if (num_lock && IsKeypadDigit(shifted)) return VirtualKeyFromKeysym(shifted);
-  return VirtualKeyFromKeysym(unshifted);
+int VirtualKeyForKey(const KeyDescription& key, bool num_lock) {
+  if (num_lock && IsKeypadDigit(key.shifted)) return VirtualKeyFromKeysym(key.shifted);
+  if (IsDigitRow(key.position)) return UsPositionCode(key.position);
+  const int code = VirtualKeyFromKeysym(key.unshifted);
+  if (code != 0 || key.unshifted == NoSymbol) return code;
+  return UsPositionCode(key.position);
 }
 
 int ModifierMaskFromState(unsigned int state) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace keyloom {
 
 // The Windows virtual-key code of the key whose unshifted keysym is `keysym`; 0 for keys that
@@ -7,9 +9,19 @@ namespace keyloom {
 // 96-111 and the US punctuation keys 186-192 and 219-222.
 int VirtualKeyFromKeysym(unsigned long keysym);
 
-// The code of a key from the keysyms of its first two levels: keypad keys name their digit
-// while Num Lock is on (as Windows reports them), every other key its unshifted keysym.
-int VirtualKeyForKey(unsigned long unshifted, unsigned long shifted, bool num_lock);
+// A key as the active group of the layout has it.
+struct KeyDescription {
+  unsigned long unshifted = 0;  // the keysym of its first level
+  unsigned long shifted = 0;    // of its second level
+  std::string_view position;    // its XKB key name: "AE01" for the 1 key of a US keyboard
+};
+
+// The code that Windows reports for the key on the same layout: the digit row gives its digits
+// on every layout (AZERTY types symbols there unshifted), keypad keys name their digit while
+// Num Lock is on, a key with a named keysym (a Latin letter, punctuation, a named key) gives its
+// code, and a key with any other letter (Cyrillic, Greek, accented) the code of the US key at
+// its place, as Windows layouts without Latin letters do.
+int VirtualKeyForKey(const KeyDescription& key, bool num_lock);
 
 // The key events' modifier mask (Shift 1, Ctrl 2, Alt 4) from an X modifier state.
 int ModifierMaskFromState(unsigned int state);

@@ -2,9 +2,12 @@
 
 #include <X11/XKBlib.h>
 #include <X11/extensions/XInput2.h>
+#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <array>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/key_event.h"
@@ -33,11 +36,12 @@ std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
 
 }  // namespace
 
-X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode)
+X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses)
     : display_(display),
       root_(DefaultRootWindow(display)),
       xi_opcode_(xi_opcode),
-      keymap_(display) {
+      keymap_(display),
+      own_presses_(own_presses) {
   int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
   XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
   num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
@@ -58,6 +62,14 @@ bool X11KeyboardHook::Start(KeyHandler& handler) {
   XkbSelectEventDetails(display_, XkbUseCoreKbd, XkbStateNotify, xkb_details, xkb_details);
   XkbSelectEvents(display_, XkbUseCoreKbd, XkbNewKeyboardNotifyMask | XkbMapNotifyMask,
                   XkbNewKeyboardNotifyMask | XkbMapNotifyMask);
+  int device_count = 0;
+  XIDeviceInfo* devices = XIQueryDevice(display_, XIAllDevices, &device_count);
+  for (int i = 0; i < device_count; ++i) {
+    if (devices[i].use == XISlaveKeyboard && std::strstr(devices[i].name, "XTEST") != nullptr) {
+      xtest_devices_.insert(devices[i].deviceid);
+    }
+  }
+  XIFreeDeviceInfo(devices);
   XkbStateRec state{};
   if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
     xkb_mods_ = state.mods;
@@ -166,7 +178,7 @@ void X11KeyboardHook::HandleEvent(XEvent& event) {
     if (XGetEventData(display_, &event.xcookie)) {
       if (event.xcookie.evtype == XI_RawKeyPress) {
         const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
-        HandleRawPress(raw->detail, event.xcookie.serial);
+        HandleRawPress(raw->detail, raw->sourceid, event.xcookie.serial);
       }
       XFreeEventData(display_, &event.xcookie);
     }
@@ -192,17 +204,26 @@ void X11KeyboardHook::KeymapChanged() {
   if (handler_ != nullptr) UpdateGrabs();
 }
 
-void X11KeyboardHook::HandleRawPress(int keycode, unsigned long serial) {
+void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned long serial) {
   history_.Forget(serial);
-  if (history_.WasGrabbed(keycode, serial)) return;
+  const bool own = own_presses_.TakeIfOwn(keycode, xtest_devices_.contains(source_device));
+  if (history_.WasGrabbed(keycode, serial)) {
+    // The grab brings the key next, without telling where it came from.
+    if (own) own_grabbed_presses_.push_back(keycode);
+    return;
+  }
+  if (own) return;
   // The raw event comes before the server applies the key itself, so the state tracked from
   // the event stream is the one the key meets.
   Report(keycode, xkb_mods_);
 }
 
 void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
-  if (ModalDialogOpen()) {
-    // Nobody hears keys now (see Report): the key goes on at once.
+  const bool own = !own_grabbed_presses_.empty() &&
+                   own_grabbed_presses_.front() == static_cast<int>(event.keycode);
+  if (own) own_grabbed_presses_.pop_front();
+  if (own || ModalDialogOpen()) {
+    // The program's own key, or nobody hears keys now (see Report): the key goes on at once.
     XAllowEvents(display_, ReplayKeyboard, event.time);
     XFlush(display_);
     return;
@@ -212,7 +233,16 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   // keyboard must not stay frozen meanwhile.
   events_->CallSoon([this] { ReleasePendingGrab(); });
   const bool withheld = Report(static_cast<int>(event.keycode), event.state);
-  if (!pending_grab_time_) return;  // released while the handler waited in a dialog
+  if (!pending_grab_time_) {
+    // Released early: the handler waited in a dialog, or typed and took the key over.
+    if (std::exchange(taken_over_, false) && !withheld) {
+      own_presses_.Sent(static_cast<int>(event.keycode));
+      XTestFakeKeyEvent(display_, event.keycode, True, CurrentTime);
+      XTestFakeKeyEvent(display_, event.keycode, False, CurrentTime);
+      XFlush(display_);
+    }
+    return;
+  }
   pending_grab_time_.reset();
   if (withheld) {
     // Ending the grab swallows the key; whatever the keyboard queued meanwhile (the handler's
@@ -222,6 +252,16 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
     XAllowEvents(display_, ReplayKeyboard, event.time);
   }
   XFlush(display_);
+}
+
+void X11KeyboardHook::TakeOverPendingKey() {
+  if (!pending_grab_time_) return;
+  XUngrabKeyboard(display_, *pending_grab_time_);
+  // The output goes on a connection of its own: the server must have ended the grab first.
+  XSync(display_, False);
+  pending_grab_time_.reset();
+  taken_over_ = true;
+  DrainLater();
 }
 
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {
@@ -239,11 +279,14 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
 
 int X11KeyboardHook::VirtualKey(int keycode, unsigned int state) const {
   const bool num_lock = (state & num_lock_mask_) != 0;
-  const int code = VirtualKeyForKey(keymap_.Symbol(keycode, xkb_group_, 0),
-                                    keymap_.Symbol(keycode, xkb_group_, 1), num_lock);
+  const auto key_in_group = [&](int group) {
+    return KeyDescription{keymap_.Symbol(keycode, group, 0), keymap_.Symbol(keycode, group, 1),
+                          keymap_.KeyName(keycode)};
+  };
+  const int code = VirtualKeyForKey(key_in_group(xkb_group_), num_lock);
   if (code != 0 || xkb_group_ == 0) return code;
-  // A layout without Latin letters in its group: the first group names the key.
-  return VirtualKeyForKey(keymap_.Symbol(keycode, 0, 0), keymap_.Symbol(keycode, 0, 1), num_lock);
+  // A key that the active group leaves empty: the first group names it.
+  return VirtualKeyForKey(key_in_group(0), num_lock);
 }
 
 }  // namespace keyloom

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <set>
@@ -9,6 +10,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "platform/x11/grab_history.h"
+#include "platform/x11/own_key_presses.h"
 #include "platform/x11/qt_event_source.h"
 #include "platform/x11/x11_keymap.h"
 
@@ -25,8 +27,9 @@ namespace keyloom {
 // deciding about a grabbed key, that key counts as withheld so that the keyboard is free.
 class X11KeyboardHook final : public KeyboardHook {
  public:
-  // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode.
-  X11KeyboardHook(Display* display, int xi_opcode);
+  // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode;
+  // `own_presses` are the keys the program's output sent, which are never reported.
+  X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -34,12 +37,18 @@ class X11KeyboardHook final : public KeyboardHook {
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
 
+  // Output is about to go out while the handler decides a grabbed key, which keeps the keyboard
+  // frozen and would hold the output back until the handler has returned: a handler that types
+  // in answer to a key takes that key over, so it is withheld now and the keyboard runs on.
+  // Should the handler not withhold it after all, the key is typed again.
+  void TakeOverPendingKey();
+
  private:
   void Drain();
   void ReleasePendingGrab();
   void DrainLater();
   void HandleEvent(XEvent& event);
-  void HandleRawPress(int keycode, unsigned long serial);
+  void HandleRawPress(int keycode, int source_device, unsigned long serial);
   void HandleGrabbedPress(const XKeyEvent& event);
   // Runs the handler; whether it withheld the key. A handler that throws withholds nothing.
   bool Report(int keycode, unsigned int state);
@@ -59,9 +68,13 @@ class X11KeyboardHook final : public KeyboardHook {
   int xkb_group_ = 0;
   std::set<int> withholdable_;  // virtual-key codes
   std::set<int> grabbed_;       // keycodes
+  OwnKeyPresses& own_presses_;
+  std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
+  std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
   GrabHistory history_;
   bool draining_ = false;
   std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding
+  bool taken_over_ = false;                // that key was withheld for the handler's output
 };
 
 }  // namespace keyloom

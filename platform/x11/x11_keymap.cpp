@@ -12,6 +12,7 @@ void X11Keymap::Reload() {
   if (desc_ != nullptr) XkbFreeKeyboard(desc_, XkbAllComponentsMask, True);
   desc_ = XkbGetMap(display_, XkbAllClientInfoMask, XkbUseCoreKbd);
   if (desc_ != nullptr) {
+    XkbGetNames(display_, XkbKeyNamesMask, desc_);
     min_keycode_ = desc_->min_key_code;
     max_keycode_ = desc_->max_key_code;
   }
@@ -55,6 +56,26 @@ std::optional<X11Keymap::Position> X11Keymap::Find(KeySym keysym, int group,
     }
   }
   return std::nullopt;
+}
+
+std::optional<int> X11Keymap::FindAtFirstLevel(KeySym keysym, int group,
+                                               const std::function<bool(int)>& skip) const {
+  if (desc_ == nullptr || keysym == NoSymbol) return std::nullopt;
+  for (int keycode = min_keycode_; keycode <= max_keycode_; ++keycode) {
+    if (!skip(keycode) && Symbol(keycode, group, 0) == keysym) return keycode;
+  }
+  return std::nullopt;
+}
+
+std::string_view X11Keymap::KeyName(int keycode) const {
+  if (desc_ == nullptr || desc_->names == nullptr || desc_->names->keys == nullptr ||
+      keycode < min_keycode_ || keycode > max_keycode_) {
+    return {};
+  }
+  const char* name = desc_->names->keys[keycode].name;
+  std::size_t length = 0;
+  while (length < XkbKeyNameLength && name[length] != '\0') ++length;
+  return {name, length};
 }
 
 std::vector<int> X11Keymap::EmptyKeycodes() const {

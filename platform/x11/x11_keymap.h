@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace keyloom {
@@ -37,6 +38,14 @@ class X11Keymap {
   // which `skip` says so.
   std::optional<Position> Find(KeySym keysym, int group, unsigned int locked_mods,
                                const std::function<bool(int)>& skip) const;
+
+  // The key's XKB name ("AE01", "AC01"): where it sits on the keyboard. Empty when unknown.
+  std::string_view KeyName(int keycode) const;
+
+  // The key of `group` whose first level (no modifier at all) gives `keysym`: the key of a
+  // shortcut, which applications match by that level.
+  std::optional<int> FindAtFirstLevel(KeySym keysym, int group,
+                                      const std::function<bool(int)>& skip) const;
 
   // Keycodes that give no keysym at all.
   std::vector<int> EmptyKeycodes() const;

@@ -1,6 +1,7 @@
 #include "platform/x11/x11_keystroke_output.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XInput.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "platform/key_event.h"
 #include "platform/x11/output_keysyms.h"
@@ -29,7 +31,12 @@ bool KeyBitSet(const char* bits, int keycode) {
 
 }  // namespace
 
-X11KeystrokeOutput::X11KeystrokeOutput(Display* display) : display_(display), keymap_(display) {
+X11KeystrokeOutput::X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses,
+                                       Neighbours neighbours)
+    : display_(display),
+      own_presses_(own_presses),
+      neighbours_(std::move(neighbours)),
+      keymap_(display) {
   KeymapChanged();
 }
 
@@ -86,8 +93,23 @@ std::optional<X11KeystrokeOutput::Stroke> X11KeystrokeOutput::Resolve(const KeyA
   if (const std::optional<int> bound = scratch_.Find(keysym)) {
     return Stroke{*bound, false, action.modifiers};
   }
-  const auto position = keymap_.Find(keysym, group, locked_mods,
-                                     [this](int keycode) { return scratch_.IsSpare(keycode); });
+  const auto skip_spare = [this](int keycode) { return scratch_.IsSpare(keycode); };
+  if (action.kind == KeyAction::Kind::kCharacter && action.modifiers != 0) {
+    // A shortcut: applications match its key by the key's first level, and the chord goes out
+    // with the locks cleared (see Send), so Shift is held exactly when the character needs it.
+    if (const auto key = keymap_.FindAtFirstLevel(keysym, group, skip_spare)) {
+      return Stroke{*key, false, action.modifiers};
+    }
+    KeySym lower = NoSymbol, upper = NoSymbol;
+    XConvertCase(keysym, &lower, &upper);
+    if (keysym == upper && lower != upper) {
+      if (const auto key = keymap_.FindAtFirstLevel(lower, group, skip_spare)) {
+        return Stroke{*key, true, action.modifiers};
+      }
+    }
+    locked_mods = 0;
+  }
+  const auto position = keymap_.Find(keysym, group, locked_mods, skip_spare);
   if (position) return Stroke{position->keycode, position->shift, action.modifiers};
   const std::optional<ScratchKeycodes::Slot> slot = scratch_.Assign(keysym);
   if (!slot) return std::nullopt;
@@ -150,13 +172,19 @@ std::vector<int> X11KeystrokeOutput::HeldByPhysicalKeyboards(
 }
 
 void X11KeystrokeOutput::Key(int keycode, bool press) {
-  if (keycode != 0) XTestFakeKeyEvent(display_, static_cast<unsigned int>(keycode), press, 0);
+  if (keycode == 0) return;
+  if (press) own_presses_.Sent(keycode);
+  XTestFakeKeyEvent(display_, static_cast<unsigned int>(keycode), press, 0);
 }
 
-void X11KeystrokeOutput::Type(const Stroke& stroke) {
+void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
   const bool shift = stroke.shift || (stroke.modifiers & kShiftMask) != 0;
   const bool control = (stroke.modifiers & kCtrlMask) != 0;
   const bool alt = (stroke.modifiers & kAltMask) != 0;
+  // A chord reaches the window as exactly the named chord: Caps Lock would add Shift's level
+  // to Ctrl+V, Num Lock its modifier to Shift+Insert.
+  const bool clear_locks = stroke.modifiers != 0 && locked_mods != 0;
+  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, 0);
   if (control) Key(control_keycode_, true);
   if (alt) Key(alt_keycode_, true);
   if (shift) Key(shift_keycode_, true);
@@ -165,9 +193,11 @@ void X11KeystrokeOutput::Type(const Stroke& stroke) {
   if (shift) Key(shift_keycode_, false);
   if (alt) Key(alt_keycode_, false);
   if (control) Key(control_keycode_, false);
+  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, locked_mods);
 }
 
 bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
+  if (neighbours_.before_typing) neighbours_.before_typing();
   X11ErrorTrap trap(display_);
   ReadMappingChanges();
   XkbStateRec state{};
@@ -192,14 +222,18 @@ bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
       Key(stroke.keycode, false);
       down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
     }
-    Type(stroke);
+    Type(stroke, state.locked_mods);
   }
   // A modifier that the user let go of meanwhile must not come back down.
   if (!released.empty()) {
     for (const int keycode : HeldByPhysicalKeyboards(released)) Key(keycode, true);
   }
   // Sync: the keys are in the server before the caller's quiet period starts.
-  return trap.Sync() == 0 && all_typed;
+  const bool delivered = trap.Sync() == 0 && all_typed;
+  if (neighbours_.after_paste_key && std::any_of(actions.begin(), actions.end(), IsPasteKey)) {
+    neighbours_.after_paste_key();
+  }
+  return delivered;
 }
 
 }  // namespace keyloom

@@ -3,11 +3,13 @@
 #include <X11/Xlib.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "platform/keystroke_output.h"
+#include "platform/x11/own_key_presses.h"
 #include "platform/x11/scratch_keycodes.h"
 #include "platform/x11/x11_keymap.h"
 
@@ -23,7 +25,18 @@ namespace keyloom {
 // processed every key.
 class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
-  explicit X11KeystrokeOutput(Display* display);
+  // What the backend's other parts do around the typing.
+  struct Neighbours {
+    // Before any key goes out: a grabbed key that the handler is still deciding would keep the
+    // keyboard frozen, and the keys behind it (X11KeyboardHook::TakeOverPendingKey).
+    std::function<void()> before_typing;
+    // After a paste key went out: the window fetches the paste from the clipboard's owner
+    // later, and nothing may overtake it (X11Clipboard::AwaitPasteFetch).
+    std::function<void()> after_paste_key;
+  };
+
+  // `own_presses` learns every key press sent, for the hook to leave out.
+  X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, Neighbours neighbours);
   ~X11KeystrokeOutput() override;
   X11KeystrokeOutput(const X11KeystrokeOutput&) = delete;
   X11KeystrokeOutput& operator=(const X11KeystrokeOutput&) = delete;
@@ -44,10 +57,12 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   KeyBits KeysDown() const;
   std::vector<int> ModifierKeysDown(const KeyBits& keys) const;
   std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
-  void Type(const Stroke& stroke);
+  void Type(const Stroke& stroke, unsigned int locked_mods);
   void Key(int keycode, bool press);
 
   Display* display_;
+  OwnKeyPresses& own_presses_;
+  Neighbours neighbours_;
   X11Keymap keymap_;
   ScratchKeycodes scratch_;
   int shift_keycode_ = 0;

@@ -7,9 +7,10 @@
 #include <cstdlib>
 
 #include "platform/x11/linux_app_folders.h"
-#include "platform/x11/qt_clipboard.h"
 #include "platform/x11/qt_clock.h"
+#include "platform/x11/qt_own_clipboard.h"
 #include "platform/x11/qt_program_starter.h"
+#include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_errors.h"
 #include "platform/x11/x11_keyboard_hook.h"
 #include "platform/x11/x11_keystroke_output.h"
@@ -55,7 +56,7 @@ class X11Platform final : public Platform {
 
   KeyboardHook& hook() override { return *hook_; }
   KeystrokeOutput& keystrokes() override { return *keystrokes_; }
-  Clipboard& clipboard() override { return clipboard_; }
+  Clipboard& clipboard() override { return *clipboard_; }
   ProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
   FileSystem& files() override;
@@ -63,14 +64,17 @@ class X11Platform final : public Platform {
   const AppFolders& folders() override { return folders_; }
 
  private:
-  X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_display, int xi_opcode);
+  X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_display,
+              X11DisplayPtr clipboard_display, int xi_opcode);
 
   // Declared first: the connections outlive the parts that use them.
   X11DisplayPtr hook_display_;
   X11DisplayPtr output_display_;
+  X11DisplayPtr clipboard_display_;
+  OwnKeyPresses own_presses_;
   std::unique_ptr<X11KeyboardHook> hook_;
+  std::unique_ptr<X11Clipboard> clipboard_;
   std::unique_ptr<X11KeystrokeOutput> keystrokes_;
-  QtClipboard clipboard_;
   QtProgramStarter programs_;
   QtClock clock_;
   AppFolders folders_;
@@ -81,7 +85,8 @@ bool CanOpenX11Display() { return OpenX11Display() != nullptr; }
 std::unique_ptr<X11Platform> X11Platform::Create(std::string& error) {
   X11DisplayPtr hook_display = OpenX11Display();
   X11DisplayPtr output_display = hook_display ? OpenX11Display() : nullptr;
-  if (!hook_display || !output_display) {
+  X11DisplayPtr clipboard_display = output_display ? OpenX11Display() : nullptr;
+  if (!clipboard_display) {
     const std::string name = DisplayName();
     error = name.empty() ? "There is no X11 display (DISPLAY is not set). Keyloom's programs "
                            "need an X11 session; on Wayland they run through Xwayland."
@@ -91,15 +96,21 @@ std::unique_ptr<X11Platform> X11Platform::Create(std::string& error) {
   int xi_opcode = 0;
   error = MissingExtension(hook_display.get(), xi_opcode);
   if (!error.empty()) return nullptr;
-  return std::unique_ptr<X11Platform>(
-      new X11Platform(std::move(hook_display), std::move(output_display), xi_opcode));
+  return std::unique_ptr<X11Platform>(new X11Platform(
+      std::move(hook_display), std::move(output_display), std::move(clipboard_display), xi_opcode));
 }
 
-X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_display, int xi_opcode)
+X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_display,
+                         X11DisplayPtr clipboard_display, int xi_opcode)
     : hook_display_(std::move(hook_display)),
       output_display_(std::move(output_display)),
-      hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode)),
-      keystrokes_(std::make_unique<X11KeystrokeOutput>(output_display_.get())),
+      clipboard_display_(std::move(clipboard_display)),
+      hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode, own_presses_)),
+      clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
+      keystrokes_(std::make_unique<X11KeystrokeOutput>(
+          output_display_.get(), own_presses_,
+          X11KeystrokeOutput::Neighbours{[this] { hook_->TakeOverPendingKey(); },
+                                         [this] { clipboard_->AwaitPasteFetch(); }})),
       folders_(CurrentAppFolders()) {}
 
 FileSystem& X11Platform::files() { return StandardFileSystem(); }

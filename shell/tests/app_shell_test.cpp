@@ -206,16 +206,23 @@ TEST_F(AppShellTest, FailedSaveIsToldBesideTheTray) {
   AppShell& app = Start(Program::kQuipcast);
   platform_.files().FailReplaceAt(ReplaceStep::kRename);
   app.HandleCommand("FileSave");
+  shell_.Advance(AppShell::kNoticeDelayMs);
   ASSERT_EQ(tray().notifications().size(), 1u);
   EXPECT_EQ(tray().notifications()[0].title, MainWindowCaption(Program::kQuipcast));
   EXPECT_NE(tray().notifications()[0].text.find("defaultkeys.kyl"), std::string::npos);
 }
 
-TEST_F(AppShellTest, NotifyWithoutATrayShowsAMessage) {
+TEST_F(AppShellTest, NotifyWithoutATrayShowsAMessageOnceTheEventHasEnded) {
   shell_.set_tray_available(false);
-  Start(Program::kKeyloom).Notify("Saved nothing");
-  ASSERT_EQ(shell_.dialogs().messages().size(), 1u);
+  AppShell& app = Start(Program::kKeyloom);
+  app.Notify("Saved nothing");
+  app.Notify("Saved nothing again");
+  // Inside a key event a message box would hold up the keyboard hook.
+  EXPECT_TRUE(shell_.dialogs().messages().empty());
+  shell_.Advance(AppShell::kNoticeDelayMs);
+  ASSERT_EQ(shell_.dialogs().messages().size(), 2u);
   EXPECT_EQ(shell_.dialogs().messages()[0].text, "Saved nothing");
+  EXPECT_EQ(shell_.dialogs().messages()[1].text, "Saved nothing again");
 }
 
 TEST_F(AppShellTest, ResizeRunsTheKeyloomRules) {

@@ -52,6 +52,16 @@ expect_file() {
   fi
 }
 
+# expect_clipboard_untouched TEXT: no other program took the clipboard from the sink, which still
+# offers TEXT. (On X11 Keyloom types the rest of a word: Shift+Insert pastes the primary
+# selection in terminals.)
+expect_clipboard_untouched() {
+  [ ! -e "$E2E_DIR/clipboard.txt" ] || fail "the clipboard was taken: $(cat "$E2E_DIR/clipboard.txt")"
+  local held
+  held=$(timeout 5 xclip -selection clipboard -o 2>/dev/null) || fail "the clipboard does not answer"
+  [ "$held" == "$1" ] || fail "the clipboard holds $(printf %q "$held"), expected $(printf %q "$1")"
+}
+
 # Nothing of the user's own desktop leaks in: a fresh home, settings and data for each test.
 e2e_environment() {
   export HOME="$E2E_DIR/home"

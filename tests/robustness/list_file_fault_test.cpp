@@ -76,6 +76,7 @@ TEST_P(QuipcastSaveFaultTest, PreviousFileStaysWholeAndTheProgramGoesOn) {
   platform_.files().FailReplaceAt(step);
   command.run(window(), shell_.dialogs());
   EXPECT_EQ(Bytes(QuipcastListFile()), before);
+  shell_.Advance(AppShell::kNoticeDelayMs);
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
   EXPECT_NE(shell_.tray().notifications()[0].text.find("could not be saved"), std::string::npos);
   EXPECT_TRUE(shell_.dialogs().AllAnswered());
@@ -126,6 +127,7 @@ TEST_P(KeyloomSaveFaultTest, PreviousFileStaysWholeAndTheProgramGoesOn) {
   platform_.files().FailReplaceAt(step);
   command.run(main(), shell_.dialogs());
   EXPECT_EQ(Bytes(kKeyloomListFile), before);
+  shell_.Advance(AppShell::kNoticeDelayMs);
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
   EXPECT_TRUE(shell_.dialogs().AllAnswered());
 

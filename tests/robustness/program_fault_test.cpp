@@ -14,6 +14,7 @@ TEST_F(QuipcastFaultTest, ProgramThatCannotStartIsReportedAndKeysStillLaunch) {
   platform_.programs().set_fails(true);
   Type("run ");
   EXPECT_EQ(platform_.programs().command_lines(), std::vector<std::string>{"calc"});
+  shell_.Advance(AppShell::kNoticeDelayMs);
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
   EXPECT_NE(shell_.tray().notifications()[0].text.find("calc"), std::string::npos);
   // Nothing was typed, so no quiet period holds the next keys back.

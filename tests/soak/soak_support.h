@@ -53,6 +53,7 @@ class SoakClipboard final : public Clipboard {
     content_ = std::string(text);
     return true;
   }
+  bool ShiftInsertPastesIt() const override { return true; }
   void set_content(std::string content) { content_ = std::move(content); }
   const std::optional<std::string>& content() const { return content_; }
   void set_refuse_open(bool refuse) { refuse_open_ = refuse; }

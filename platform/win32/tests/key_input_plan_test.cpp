@@ -19,6 +19,7 @@ class ScriptedKeyboard final : public KeyboardFacts {
   bool LogicallyDown(int vk) const override { return down.contains(vk); }
   bool PhysicallyHeld(int vk) const override { return held.contains(vk); }
   std::optional<int> KeyScan(char32_t c) const override {
+    if (!latin_letters) return std::nullopt;
     // A US layout, enough for the tests: letters, digits and '+' on Shift+'='.
     if (c >= 'a' && c <= 'z') return static_cast<int>(c - 'a' + 'A');
     if (c >= 'A' && c <= 'Z') return static_cast<int>(c) | 0x100;
@@ -27,6 +28,7 @@ class ScriptedKeyboard final : public KeyboardFacts {
   }
   std::set<int> down;
   std::set<int> held;
+  bool latin_letters = true;  // false: a Russian or Greek layout, where no key types "v"
 };
 
 class KeyInputPlanTest : public ::testing::Test {
@@ -74,6 +76,26 @@ TEST_F(KeyInputPlanTest, ChordsHoldTheirModifiersAroundTheKey) {
 TEST_F(KeyInputPlanTest, ACharacterChordTypesTheKeyOfTheLayout) {
   EXPECT_EQ(Plan("^{v}").inputs, (std::vector<KeyInput>{Vk(0x11, false), Vk('V', false),
                                                         Vk('V', true), Vk(0x11, true)}));
+}
+
+TEST_F(KeyInputPlanTest, ShortcutsOfLettersAndDigitsUseTheirVirtualKeysOnEveryLayout) {
+  struct Case {
+    const char* keys;
+    std::vector<KeyInput> inputs;
+  };
+  const Case cases[] = {
+      {"^{v}", {Vk(0x11, false), Vk('V', false), Vk('V', true), Vk(0x11, true)}},
+      {"^V",
+       {Vk(0x10, false), Vk(0x11, false), Vk('V', false), Vk('V', true), Vk(0x11, true),
+        Vk(0x10, true)}},
+      {"%1", {Vk(0x12, false), Vk('1', false), Vk('1', true), Vk(0x12, true)}},
+  };
+  for (const bool latin_letters : {true, false}) {
+    keyboard_.latin_letters = latin_letters;
+    for (const Case& c : cases) {
+      EXPECT_EQ(Plan(c.keys).inputs, c.inputs) << c.keys << " latin " << latin_letters;
+    }
+  }
 }
 
 TEST_F(KeyInputPlanTest, ACharacterChordAddsTheShiftTheLayoutNeeds) {

@@ -46,18 +46,53 @@ INSTANTIATE_TEST_SUITE_P(
         KeysymCase{XK_Caps_Lock, 20}, KeysymCase{XK_Num_Lock, 144}, KeysymCase{XK_eacute, 0},
         KeysymCase{XK_VoidSymbol, 0}, KeysymCase{NoSymbol, 0}));
 
-TEST(VirtualKeyForKeyTest, KeypadDigitsFollowNumLock) {
-  EXPECT_EQ(VirtualKeyForKey(XK_KP_Home, XK_KP_7, true), 103);
-  EXPECT_EQ(VirtualKeyForKey(XK_KP_Home, XK_KP_7, false), 36);
-  EXPECT_EQ(VirtualKeyForKey(XK_KP_Delete, XK_KP_Decimal, true), 110);
-  EXPECT_EQ(VirtualKeyForKey(XK_KP_Delete, XK_KP_Decimal, false), 46);
+struct KeyCase {
+  const char* layout;
+  KeyDescription key;
+  bool num_lock;
+  int code;
+};
+
+class VirtualKeyForKeyTest : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(VirtualKeyForKeyTest, GivesWhatWindowsReportsOnTheSameLayout) {
+  EXPECT_EQ(VirtualKeyForKey(GetParam().key, GetParam().num_lock), GetParam().code)
+      << GetParam().layout << " " << GetParam().key.position;
 }
 
-TEST(VirtualKeyForKeyTest, OtherKeysUseTheUnshiftedLevel) {
-  // Shift+1 gives "!" but the key stays the digit key, with Num Lock or without.
-  EXPECT_EQ(VirtualKeyForKey(XK_1, XK_exclam, true), '1');
-  EXPECT_EQ(VirtualKeyForKey(XK_a, XK_A, false), 'A');
-}
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, VirtualKeyForKeyTest,
+    testing::Values(
+        // Keypad keys name their digit while Num Lock is on.
+        KeyCase{"us", {XK_KP_Home, XK_KP_7, "KP7"}, true, 103},
+        KeyCase{"us", {XK_KP_Home, XK_KP_7, "KP7"}, false, 36},
+        KeyCase{"us", {XK_KP_Delete, XK_KP_Decimal, "KPDL"}, true, 110},
+        KeyCase{"us", {XK_KP_Delete, XK_KP_Decimal, "KPDL"}, false, 46},
+        // Shift+1 gives "!" but the key stays the digit key.
+        KeyCase{"us", {XK_1, XK_exclam, "AE01"}, true, '1'},
+        KeyCase{"us", {XK_a, XK_A, "AC01"}, false, 'A'},
+        KeyCase{"us", {XK_semicolon, XK_colon, "AC10"}, false, 186},
+        // AZERTY: symbols on the digit row, digits shifted; its letters where they stand.
+        KeyCase{"fr", {XK_ampersand, XK_1, "AE01"}, false, '1'},
+        KeyCase{"fr", {XK_minus, XK_6, "AE06"}, false, '6'},
+        KeyCase{"fr", {XK_agrave, XK_0, "AE10"}, false, '0'},
+        KeyCase{"fr", {XK_a, XK_A, "AD01"}, false, 'A'},
+        KeyCase{"fr", {XK_m, XK_M, "AC10"}, false, 'M'},
+        KeyCase{"fr", {XK_comma, XK_question, "AB07"}, false, 188},
+        KeyCase{"fr", {XK_twosuperior, NoSymbol, "TLDE"}, false, 192},
+        // QWERTZ: Y and Z swapped, umlauts at the US punctuation places.
+        KeyCase{"de", {XK_z, XK_Z, "AD06"}, false, 'Z'},
+        KeyCase{"de", {XK_y, XK_Y, "AB01"}, false, 'Y'},
+        KeyCase{"de", {XK_udiaeresis, XK_Udiaeresis, "AD11"}, false, 219},
+        KeyCase{"de", {XK_ssharp, XK_question, "AE11"}, false, 189},
+        // Russian: no Latin letters; the key at the place of the US V is V.
+        KeyCase{"ru", {XK_Cyrillic_em, XK_Cyrillic_EM, "AB04"}, false, 'V'},
+        KeyCase{"ru", {XK_Cyrillic_ie, XK_Cyrillic_IE, "AD05"}, false, 'T'},
+        KeyCase{"ru", {XK_Cyrillic_be, XK_Cyrillic_BE, "AB08"}, false, 188},
+        KeyCase{"ru", {XK_1, XK_exclam, "AE01"}, false, '1'},
+        // Keys with no symbol, or none that Windows names, stay unreported.
+        KeyCase{"us", {NoSymbol, NoSymbol, "AB04"}, false, 0},
+        KeyCase{"us", {XK_eacute, XK_Eacute, "I120"}, false, 0}));
 
 TEST(ModifierMaskFromStateTest, KeepsShiftControlAndAltOnly) {
   EXPECT_EQ(ModifierMaskFromState(0), 0);

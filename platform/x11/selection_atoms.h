@@ -1,0 +1,25 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+namespace keyloom {
+
+// The atoms that owning and reading the clipboard speaks in.
+struct SelectionAtoms {
+  Atom clipboard;
+  Atom targets;
+  Atom timestamp;
+  Atom multiple;
+  Atom incr;
+  Atom atom_pair;
+  Atom utf8_string;
+  Atom text;
+  Atom text_plain_utf8;
+  Atom text_plain;
+  Atom transfer;  // the property of ours that the clipboard's data arrives in
+
+  // Interns them all in one round trip.
+  static SelectionAtoms Intern(Display* display);
+};
+
+}  // namespace keyloom

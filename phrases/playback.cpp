@@ -11,6 +11,9 @@ namespace {
 // Further quiet-timer ticks that try to give a busy clipboard its text back.
 constexpr int kClipboardRestoreRetries = 5;
 
+constexpr std::string_view kNotAllTyped =
+    "Some of the phrase could not be typed into the window: a key it needs is missing.";
+
 }  // namespace
 
 std::string EraseKeys(std::string_view launch_keys) {
@@ -68,7 +71,7 @@ void Playback::Play(const Launch& launch) {
 void Playback::Deliver(const std::string& text) {
   if (!boost_on_()) {
     quiet_timer_.SetEnabled(true);
-    TypeKeyString(platform_.keystrokes(), text);
+    if (!TypeKeyString(platform_.keystrokes(), text)) notify_(kNotAllTyped);
     return;
   }
   Clipboard& clipboard = platform_.clipboard();
@@ -86,7 +89,7 @@ void Playback::Deliver(const std::string& text) {
 
 void Playback::TypeLiteral(std::string_view text) {
   const KeyActions actions = LiteralTextActions(text);
-  platform_.keystrokes().Send(actions);
+  if (!platform_.keystrokes().Send(actions)) notify_(kNotAllTyped);
 }
 
 void Playback::OnQuietTimerTick() {

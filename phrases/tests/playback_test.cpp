@@ -104,6 +104,20 @@ TEST_F(PlaybackTest, RunThatCannotStartTellsTheUserAndTypesNothing) {
   EXPECT_FALSE(quiet_timer_.Enabled());
 }
 
+class UntypedTextTest : public PlaybackFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(UntypedTextTest, IsToldToTheUser) {
+  // Boost on with a busy clipboard types the text too.
+  boost_on_ = GetParam();
+  platform_.clipboard().set_refuse_open(true);
+  platform_.keystrokes().set_fails(true);
+  playback_.Play({"{F2}", "Привет", false});
+  ASSERT_EQ(notices_.size(), 1u);
+  EXPECT_NE(notices_[0].find("could not be typed"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boost, UntypedTextTest, testing::Bool());
+
 class BoostPlaybackTest : public PlaybackFixture {
  protected:
   BoostPlaybackTest() {

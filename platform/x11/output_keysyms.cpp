@@ -1,5 +1,9 @@
 #include "platform/x11/output_keysyms.h"
 
+#include <string>
+
+#include "platform/text.h"
+
 #include <X11/keysym.h>
 
 namespace keyloom {
@@ -66,6 +70,18 @@ unsigned long KeysymForCharacter(char32_t character) {
   if (control || surrogate || character > 0x10ffff) return 0;
   if (character < 0x100) return character;
   return 0x01000000 + static_cast<unsigned long>(character);
+}
+
+CaseKeysyms CaseKeysymsOf(char32_t character) {
+  std::string text;
+  AppendUtf8(text, character);
+  const auto single = [](const std::string& converted, char32_t fallback) {
+    std::size_t pos = 0;
+    const char32_t c = NextCodePoint(converted, pos);
+    return pos == converted.size() ? c : fallback;
+  };
+  return {KeysymForCharacter(single(ToLower(text), character)),
+          KeysymForCharacter(single(ToUpper(text), character))};
 }
 
 }  // namespace keyloom

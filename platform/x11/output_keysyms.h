@@ -12,4 +12,12 @@ unsigned long KeysymForNamedKey(NamedKey key);
 // which no key types.
 unsigned long KeysymForCharacter(char32_t character);
 
+// The keysyms of a character's lower and upper case; both the character's own when it has no
+// other case.
+struct CaseKeysyms {
+  unsigned long lower;
+  unsigned long upper;
+};
+CaseKeysyms CaseKeysymsOf(char32_t character);
+
 }  // namespace keyloom

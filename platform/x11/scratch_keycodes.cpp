@@ -9,12 +9,10 @@ void ScratchKeycodes::SetSpareKeycodes(const std::vector<int>& keycodes) {
   for (const int keycode : keycodes) {
     const auto old = std::find_if(entries_.begin(), entries_.end(),
                                   [&](const Entry& e) { return e.keycode == keycode; });
-    entries.push_back(old != entries_.end() ? *old : Entry{keycode});
+    entries.push_back(old != entries_.end() ? *old : Entry{keycode, 0, {}, 0});
   }
   entries_ = std::move(entries);
 }
-
-void ScratchKeycodes::BeginRound() { ++round_; }
 
 ScratchKeycodes::Entry* ScratchKeycodes::FindEntry(unsigned long keysym) {
   const auto found = std::find_if(entries_.begin(), entries_.end(),
@@ -22,28 +20,42 @@ ScratchKeycodes::Entry* ScratchKeycodes::FindEntry(unsigned long keysym) {
   return found == entries_.end() ? nullptr : &*found;
 }
 
-std::optional<int> ScratchKeycodes::Find(unsigned long keysym) {
+void ScratchKeycodes::BeginRound() { ++round_; }
+
+void ScratchKeycodes::RoundSent(Clock::time_point now) {
+  for (Entry& entry : entries_) {
+    if (entry.round == round_) entry.last_sent = std::max(entry.last_sent, now);
+  }
+}
+
+std::optional<int> ScratchKeycodes::Find(unsigned long keysym, Clock::time_point now) {
   Entry* entry = keysym == 0 ? nullptr : FindEntry(keysym);
   if (entry == nullptr) return std::nullopt;
-  entry->last_used = ++clock_;
+  entry->last_sent = std::max(entry->last_sent, now);
   entry->round = round_;
   return entry->keycode;
 }
 
-std::optional<ScratchKeycodes::Slot> ScratchKeycodes::Assign(unsigned long keysym) {
-  if (const std::optional<int> bound = Find(keysym)) return Slot{*bound, false};
+std::optional<ScratchKeycodes::Slot> ScratchKeycodes::Assign(unsigned long keysym,
+                                                             Clock::time_point now) {
+  if (const std::optional<int> bound = Find(keysym, now)) return Slot{*bound, false, false, now};
+  // An unbound keycode first, then the one sent longest ago.
   Entry* best = nullptr;
   for (Entry& entry : entries_) {
     if (entry.round == round_) continue;
-    // An unbound keycode first, then the one used longest ago.
-    const auto rank = [](const Entry& e) { return e.keysym == 0 ? 0 : e.last_used + 1; };
-    if (best == nullptr || rank(entry) < rank(*best)) best = &entry;
+    if (best == nullptr || (entry.keysym == 0) > (best->keysym == 0) ||
+        ((entry.keysym == 0) == (best->keysym == 0) && entry.last_sent < best->last_sent)) {
+      best = &entry;
+    }
   }
   if (best == nullptr) return std::nullopt;
+  const bool rebinding = best->keysym != 0;
+  const Clock::time_point ready_at =
+      rebinding ? std::max(now, best->last_sent + kRebindAfter) : now;
   best->keysym = keysym;
-  best->last_used = ++clock_;
+  best->last_sent = ready_at;
   best->round = round_;
-  return Slot{best->keycode, true};
+  return Slot{best->keycode, true, rebinding, ready_at};
 }
 
 bool ScratchKeycodes::IsSpare(int keycode) const {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include "platform/key_event.h"
@@ -34,6 +35,7 @@ bool KeyBitSet(const char* bits, int keycode) {
 X11KeystrokeOutput::X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses,
                                        Neighbours neighbours)
     : display_(display),
+      fence_(display, [this](const XEvent& event) { HandleEvent(event); }),
       own_presses_(own_presses),
       neighbours_(std::move(neighbours)),
       keymap_(display) {
@@ -70,55 +72,66 @@ void X11KeystrokeOutput::KeymapChanged() {
   scratch_.SetSpareKeycodes(spare);
 }
 
-void X11KeystrokeOutput::ReadMappingChanges() {
-  bool changed = false;
+void X11KeystrokeOutput::ReadEvents() {
+  mapping_changed_ = false;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
-    if (event.type == MappingNotify) {
-      XRefreshKeyboardMapping(&event.xmapping);
-      changed = true;
-    }
+    HandleEvent(event);
   }
-  if (changed) KeymapChanged();
+  if (mapping_changed_) KeymapChanged();
 }
 
-std::optional<X11KeystrokeOutput::Stroke> X11KeystrokeOutput::Resolve(const KeyAction& action,
-                                                                      int group,
-                                                                      unsigned int locked_mods) {
+void X11KeystrokeOutput::HandleEvent(const XEvent& event) {
+  if (event.type == MappingNotify) {
+    XMappingEvent mapping = event.xmapping;
+    XRefreshKeyboardMapping(&mapping);
+    mapping_changed_ = true;
+  } else if (event.type == KeyPress || event.type == KeyRelease) {
+    // Only a grab of this connection brings key events: the user's, held back.
+    users_keys_.push_back({event.xkey.keycode, event.type == KeyPress});
+  }
+}
+
+X11KeystrokeOutput::Placement X11KeystrokeOutput::Resolve(const KeyAction& action, int group) {
   const KeySym keysym = action.kind == KeyAction::Kind::kNamedKey
                             ? KeysymForNamedKey(action.key)
                             : KeysymForCharacter(action.character);
-  if (keysym == NoSymbol) return std::nullopt;
-  if (const std::optional<int> bound = scratch_.Find(keysym)) {
-    return Stroke{*bound, false, action.modifiers};
+  if (keysym == NoSymbol) return Placement{std::nullopt, std::nullopt, false};
+  // A spare keycode carries a letter with its other case, as the keys of a layout do. The
+  // keys go out with the locks cleared (see SendNow), so Shift alone picks the case.
+  const CaseKeysyms cases = action.kind == KeyAction::Kind::kCharacter
+                                ? CaseKeysymsOf(action.character)
+                                : CaseKeysyms{keysym, keysym};
+  const bool cased = cases.lower != cases.upper;
+  const bool scratch_shift = cased && keysym == cases.upper;
+  const ScratchKeycodes::Clock::time_point now = ScratchKeycodes::Clock::now();
+  if (const std::optional<int> bound = scratch_.Find(cases.lower, now)) {
+    return Placement{Stroke{*bound, scratch_shift, action.modifiers}, std::nullopt, false};
   }
   const auto skip_spare = [this](int keycode) { return scratch_.IsSpare(keycode); };
   if (action.kind == KeyAction::Kind::kCharacter && action.modifiers != 0) {
-    // A shortcut: applications match its key by the key's first level, and the chord goes out
-    // with the locks cleared (see Send), so Shift is held exactly when the character needs it.
+    // A shortcut: applications match its key by the key's first level, and Shift is held
+    // exactly when the character needs it.
     if (const auto key = keymap_.FindAtFirstLevel(keysym, group, skip_spare)) {
-      return Stroke{*key, false, action.modifiers};
+      return Placement{Stroke{*key, false, action.modifiers}, std::nullopt, false};
     }
-    KeySym lower = NoSymbol, upper = NoSymbol;
-    XConvertCase(keysym, &lower, &upper);
-    if (keysym == upper && lower != upper) {
-      if (const auto key = keymap_.FindAtFirstLevel(lower, group, skip_spare)) {
-        return Stroke{*key, true, action.modifiers};
+    if (cased && keysym == cases.upper) {
+      if (const auto key = keymap_.FindAtFirstLevel(cases.lower, group, skip_spare)) {
+        return Placement{Stroke{*key, true, action.modifiers}, std::nullopt, false};
       }
     }
-    locked_mods = 0;
   }
-  const auto position = keymap_.Find(keysym, group, locked_mods, skip_spare);
-  if (position) return Stroke{position->keycode, position->shift, action.modifiers};
-  const std::optional<ScratchKeycodes::Slot> slot = scratch_.Assign(keysym);
-  if (!slot) return std::nullopt;
-  if (slot->needs_binding) {
-    // Both levels carry the keysym, so that neither Shift nor Caps Lock changes it.
-    std::array<KeySym, 2> keysyms = {keysym, keysym};
-    XChangeKeyboardMapping(display_, slot->keycode, 2, keysyms.data(), 1);
+  const auto position = keymap_.Find(keysym, group, 0, skip_spare);
+  if (position) {
+    return Placement{Stroke{position->keycode, position->shift, action.modifiers}, std::nullopt,
+                     false};
   }
-  return Stroke{slot->keycode, false, action.modifiers};
+  const std::optional<ScratchKeycodes::Slot> slot = scratch_.Assign(cases.lower, now);
+  // Every spare keycode serves this round already; without any, no key can type it.
+  if (!slot) return {std::nullopt, std::nullopt, scratch_.HasSpareKeycodes()};
+  return Placement{Stroke{slot->keycode, scratch_shift, action.modifiers}, Binding{*slot, cases},
+                   false};
 }
 
 X11KeystrokeOutput::KeyBits X11KeystrokeOutput::KeysDown() const {
@@ -177,14 +190,10 @@ void X11KeystrokeOutput::Key(int keycode, bool press) {
   XTestFakeKeyEvent(display_, static_cast<unsigned int>(keycode), press, 0);
 }
 
-void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
+void X11KeystrokeOutput::Type(const Stroke& stroke) {
   const bool shift = stroke.shift || (stroke.modifiers & kShiftMask) != 0;
   const bool control = (stroke.modifiers & kCtrlMask) != 0;
   const bool alt = (stroke.modifiers & kAltMask) != 0;
-  // A chord reaches the window as exactly the named chord: Caps Lock would add Shift's level
-  // to Ctrl+V, Num Lock its modifier to Shift+Insert.
-  const bool clear_locks = stroke.modifiers != 0 && locked_mods != 0;
-  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, 0);
   if (control) Key(control_keycode_, true);
   if (alt) Key(alt_keycode_, true);
   if (shift) Key(shift_keycode_, true);
@@ -193,36 +202,69 @@ void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
   if (shift) Key(shift_keycode_, false);
   if (alt) Key(alt_keycode_, false);
   if (control) Key(control_keycode_, false);
-  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, locked_mods);
 }
 
 bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
+  if (holding_) {
+    held_actions_.insert(held_actions_.end(), actions.begin(), actions.end());
+    return true;
+  }
+  return SendNow(actions, false);
+}
+
+bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_ended) {
   if (neighbours_.before_typing) neighbours_.before_typing();
   X11ErrorTrap trap(display_);
-  ReadMappingChanges();
+  ReadEvents();
   XkbStateRec state{};
   XkbGetState(display_, XkbUseCoreKbd, &state);
 
-  scratch_.BeginRound();
-  bool all_typed = true;
-  std::vector<Stroke> strokes;
-  for (const KeyAction& action : actions) {
-    if (const std::optional<Stroke> stroke = Resolve(action, state.group, state.locked_mods)) {
-      strokes.push_back(*stroke);
-    } else {
-      all_typed = false;
-    }
-  }
-
   KeyBits down = KeysDown();
   const std::vector<int> released = ModifierKeysDown(down);
-  for (const int keycode : released) Key(keycode, false);
-  for (const Stroke& stroke : strokes) {
-    if (KeyBitSet(down.data(), stroke.keycode)) {
-      Key(stroke.keycode, false);
-      down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
+  bool all_typed = true;
+  bool started = false;
+  std::size_t next = 0;
+  do {
+    // A round: the keys that the spare keycodes can carry at once, bound before the first of
+    // them goes out, so that waiting for the clients comes before the keys and not among them.
+    scratch_.BeginRound();
+    std::vector<Stroke> strokes;
+    std::vector<Binding> bindings;
+    for (; next < actions.size(); ++next) {
+      Placement placement = Resolve(actions[next], state.group);
+      if (placement.round_full) break;
+      if (!placement.stroke) {
+        all_typed = false;
+        continue;
+      }
+      strokes.push_back(*placement.stroke);
+      if (placement.binding && placement.binding->slot.needs_binding) {
+        bindings.push_back(*placement.binding);
+      }
     }
-    Type(stroke, state.locked_mods);
+    Bind(bindings);
+    if (keys_grabbed_) EndGrab();
+    if (!started) {
+      started = true;
+      // Locks cleared, the keys mean what the keyboard map says at their level: Caps Lock would
+      // capitalize the letters of spare keycodes and add Shift's level to Ctrl+V, Num Lock its
+      // modifier to Shift+Insert.
+      if (state.locked_mods != 0) XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, 0);
+      for (const int keycode : released) Key(keycode, false);
+    }
+    for (const Stroke& stroke : strokes) {
+      if (KeyBitSet(down.data(), stroke.keycode)) {
+        Key(stroke.keycode, false);
+        down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
+      }
+      Type(stroke);
+    }
+    scratch_.RoundSent(ScratchKeycodes::Clock::now());
+  } while (next < actions.size());
+  // Once the event that sent them has ended, the user's keys held meanwhile follow at once.
+  if (event_ended) ReplayUsersKeys();
+  if (state.locked_mods != 0) {
+    XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, state.locked_mods);
   }
   // A modifier that the user let go of meanwhile must not come back down.
   if (!released.empty()) {
@@ -230,10 +272,89 @@ bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
   }
   // Sync: the keys are in the server before the caller's quiet period starts.
   const bool delivered = trap.Sync() == 0 && all_typed;
-  if (neighbours_.after_paste_key && std::any_of(actions.begin(), actions.end(), IsPasteKey)) {
-    neighbours_.after_paste_key();
-  }
+  ReadEvents();  // the user's keys from just before the grab ended
+  if (event_ended) ReplayUsersKeys();
+  XFlush(display_);
+  const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
+  if (pasted || !users_keys_.empty()) HoldUsersKeys(pasted);
   return delivered;
+}
+
+void X11KeystrokeOutput::Bind(const std::vector<Binding>& bindings) {
+  ScratchKeycodes::Clock::time_point ready_at{};
+  bool rebinding = false;
+  for (const Binding& binding : bindings) {
+    rebinding |= binding.slot.rebinding;
+    ready_at = std::max(ready_at, binding.slot.ready_at);
+  }
+  if (rebinding) {
+    // The keys sent with the keycodes' old keysyms must be handled before they mean others;
+    // what the user types meanwhile is held, to follow the program's keys.
+    GrabKeys();
+    XSync(display_, False);
+    if (!fence_.Await(kFenceWait)) std::this_thread::sleep_until(ready_at);
+  }
+  for (const Binding& binding : bindings) {
+    // A letter and its other case, or the keysym on both levels.
+    std::array<KeySym, 2> keysyms = {binding.keysyms.lower, binding.keysyms.upper};
+    XChangeKeyboardMapping(display_, binding.slot.keycode, 2, keysyms.data(), 1);
+  }
+}
+
+void X11KeystrokeOutput::GrabKeys() {
+  if (keys_grabbed_) return;
+  // The grab's key events come to this connection, whatever window they name.
+  keys_grabbed_ = XGrabKeyboard(display_, DefaultRootWindow(display_), False, GrabModeAsync,
+                                GrabModeAsync, CurrentTime) == GrabSuccess;
+}
+
+void X11KeystrokeOutput::EndGrab() {
+  // The user's keys so far are read first; the grab ends in the same batch as the program's
+  // keys that follow.
+  XSync(display_, False);
+  ReadEvents();
+  XUngrabKeyboard(display_, CurrentTime);
+  keys_grabbed_ = false;
+}
+
+void X11KeystrokeOutput::HoldUsersKeys(bool pasted) {
+  GrabKeys();
+  if (pasted && neighbours_.await_paste) neighbours_.await_paste();
+  if (!keys_grabbed_ && users_keys_.empty()) return;
+  holding_ = true;
+  if (!events_) {
+    events_ = std::make_unique<QtEventSource>(ConnectionNumber(display_), [this] { ReadEvents(); });
+  }
+  // The event that sent the keys may send more: that goes out first, once the event has ended.
+  events_->CallSoon([this] { EndHold(); });
+}
+
+void X11KeystrokeOutput::EndHold() {
+  holding_ = false;
+  const KeyActions actions = std::exchange(held_actions_, {});
+  SendNow(actions, true);
+}
+
+void X11KeystrokeOutput::ReplayUsersKeys() {
+  if (users_keys_.empty()) return;
+  // A key still down would make the press a repeat, which the server drops (see Send).
+  KeyBits down = KeysDown();
+  std::vector<unsigned int> pressed;
+  for (const UsersKey& key : std::exchange(users_keys_, {})) {
+    if (key.press && KeyBitSet(down.data(), static_cast<int>(key.keycode))) {
+      Key(static_cast<int>(key.keycode), false);
+      down[key.keycode / 8] &= static_cast<char>(~(1 << (key.keycode % 8)));
+    }
+    Key(static_cast<int>(key.keycode), key.press);
+    if (key.press) {
+      pressed.push_back(key.keycode);
+    } else {
+      std::erase(pressed, key.keycode);
+    }
+  }
+  // The release of a key pressed meanwhile went to the window while this one was held back;
+  // without one of ours the key would stay down.
+  for (const unsigned int keycode : pressed) Key(static_cast<int>(keycode), false);
 }
 
 }  // namespace keyloom

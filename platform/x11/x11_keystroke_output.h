@@ -3,26 +3,37 @@
 #include <X11/Xlib.h>
 
 #include <array>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "platform/keystroke_output.h"
+#include "platform/x11/client_fence.h"
+#include "platform/x11/output_keysyms.h"
 #include "platform/x11/own_key_presses.h"
+#include "platform/x11/qt_event_source.h"
 #include "platform/x11/scratch_keycodes.h"
 #include "platform/x11/x11_keymap.h"
 
 namespace keyloom {
 
 // Keystroke output through XTest on a connection of its own. Characters are typed with the
-// keys of the current layout group that give them (Shift added as the lock state needs);
-// characters the map lacks are bound to spare keycodes. Modifier keys that are down when a
-// Send starts are released for the time of the typing, so that the text arrives as text,
-// and pressed again afterwards only while a physical keyboard still holds them; a key to be
-// typed that is still down (the Space that ended the launch letters, say) is released first,
-// or the server would take the typed press for a repeat. Send returns once the server has
+// keys of the current layout group that give them, with the locks (Caps Lock, Num Lock) cleared
+// for the time of the typing; characters the map lacks are bound to spare keycodes. Modifier keys
+// that are down when a Send starts are released for the time of the typing, so that the text
+// arrives as text, and pressed again afterwards only while a physical keyboard still holds them; a
+// key to be typed that is still down (the Space that ended the launch letters, say) is released
+// first, or the server would take the typed press for a repeat. Send returns once the server has
 // processed every key.
+//
+// X11 clients fetch a paste from the clipboard's owner after the paste key has reached them,
+// and GTK and Tk handle the keys behind it meanwhile. So after a paste key the output waits
+// for the fetch, holding the user's keys with an active grab of the keyboard; whatever the
+// program sends meanwhile waits too. Once the event that pasted has ended, the grab ends, the
+// program's keys go out and then the user's, in the order they were typed.
 class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
   // What the backend's other parts do around the typing.
@@ -30,17 +41,18 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
     // Before any key goes out: a grabbed key that the handler is still deciding would keep the
     // keyboard frozen, and the keys behind it (X11KeyboardHook::TakeOverPendingKey).
     std::function<void()> before_typing;
-    // After a paste key went out: the window fetches the paste from the clipboard's owner
-    // later, and nothing may overtake it (X11Clipboard::AwaitPasteFetch).
-    std::function<void()> after_paste_key;
+    // After a paste key went out: waits until the focused window has fetched the paste
+    // (X11Clipboard::AwaitPasteFetch).
+    std::function<void()> await_paste;
   };
 
-  // `own_presses` learns every key press sent, for the hook to leave out.
   X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, Neighbours neighbours);
   ~X11KeystrokeOutput() override;
   X11KeystrokeOutput(const X11KeystrokeOutput&) = delete;
   X11KeystrokeOutput& operator=(const X11KeystrokeOutput&) = delete;
 
+  // While the user's keys are held after a paste, the actions wait with them (and count as
+  // sent): they go out when the event that pasted has ended, before the user's keys.
   bool Send(std::span<const KeyAction> actions) override;
 
  private:
@@ -50,17 +62,46 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
     int modifiers = 0;  // kShiftMask | kCtrlMask | kAltMask
   };
 
-  void ReadMappingChanges();
+  struct Binding {
+    ScratchKeycodes::Slot slot;
+    CaseKeysyms keysyms;
+  };
+  // Where an action's key is: its stroke (none when no key types it), the spare keycode to bind
+  // first, or that the round has no spare keycode left for it.
+  struct Placement {
+    std::optional<Stroke> stroke;
+    std::optional<Binding> binding;
+    bool round_full = false;
+  };
+
+  // `event_ended`: the event that sent the keys has ended, and the user's keys held meanwhile
+  // follow them; otherwise they stay held until it has.
+  bool SendNow(std::span<const KeyAction> actions, bool event_ended);
+  void Bind(const std::vector<Binding>& bindings);
+  void GrabKeys();
+  void EndGrab();
+  // Holds the user's keys (and the program's) until the current event has ended: after a paste
+  // key, until the window has fetched the paste too.
+  void HoldUsersKeys(bool pasted);
+  void EndHold();
+  void ReplayUsersKeys();
+  // Handles the connection's events: keyboard map changes, and the user's keys while held.
+  void ReadEvents();
+  void HandleEvent(const XEvent& event);
   void KeymapChanged();
-  std::optional<Stroke> Resolve(const KeyAction& action, int group, unsigned int locked_mods);
+  Placement Resolve(const KeyAction& action, int group);
   using KeyBits = std::array<char, 32>;
   KeyBits KeysDown() const;
   std::vector<int> ModifierKeysDown(const KeyBits& keys) const;
   std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
-  void Type(const Stroke& stroke, unsigned int locked_mods);
+  void Type(const Stroke& stroke);
   void Key(int keycode, bool press);
 
+  // How long a client that answers pings may take to catch up with the keys sent.
+  static constexpr std::chrono::milliseconds kFenceWait{1000};
+
   Display* display_;
+  ClientFence fence_;
   OwnKeyPresses& own_presses_;
   Neighbours neighbours_;
   X11Keymap keymap_;
@@ -68,6 +109,16 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   int shift_keycode_ = 0;
   int control_keycode_ = 0;
   int alt_keycode_ = 0;
+  bool mapping_changed_ = false;
+  bool holding_ = false;       // the user's keys are held; the program's wait
+  bool keys_grabbed_ = false;  // key events come to this connection
+  KeyActions held_actions_;
+  struct UsersKey {
+    unsigned int keycode;
+    bool press;
+  };
+  std::vector<UsersKey> users_keys_;
+  std::unique_ptr<QtEventSource> events_;  // from the first hold on
 };
 
 }  // namespace keyloom

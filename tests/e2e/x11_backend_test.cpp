@@ -19,6 +19,7 @@
 #include "platform/key_string.h"
 #include "platform/keystroke_output.h"
 #include "platform/platform.h"
+#include "platform/text.h"
 
 // Last: Xlib's macros would clash with the headers above.
 #include <X11/Xlib.h>
@@ -242,6 +243,34 @@ TEST_F(X11BackendTest, ManyKeysArriveInOrder) {
   for (int i = 0; i < 40; ++i) text += "The quick brown fox " + std::to_string(i) + ". ";
   ASSERT_TRUE(TypeKeyString(keystrokes(), text));
   ASSERT_TRUE(SinkHolds(text));
+}
+
+TEST_F(X11BackendTest, TextOfAnyScriptArrivesWholeWithCapsLockOnAndOff) {
+  // Far more distinct characters than the keyboard map has spare keycodes.
+  std::string cjk;
+  for (char32_t c = 0x4E00; c < 0x4E00 + 97 * 120; c += 97) AppendUtf8(cjk, c);
+  const std::string texts[] = {
+      "\xD0\xA1\xD1\x8A\xD0\xB5\xD1\x88\xD1\x8C \xD0\xB6\xD0\xB5 \xD0\xB5\xD1\x89\xD1\x91 "
+      "\xD1\x8D\xD1\x82\xD0\xB8\xD1\x85 \xD0\xBC\xD1\x8F\xD0\xB3\xD0\xBA\xD0\xB8\xD1\x85 "
+      "\xD1\x84\xD1\x80\xD0\xB0\xD0\xBD\xD1\x86\xD1\x83\xD0\xB7\xD1\x81\xD0\xBA\xD0\xB8\xD1\x85 "
+      "\xD0\xB1\xD1\x83\xD0\xBB\xD0\xBE\xD0\xBA, \xD0\xB4\xD0\xB0 "
+      "\xD0\xB2\xD1\x8B\xD0\xBF\xD0\xB5\xD0\xB9 "
+      "\xD1\x87\xD0\xB0\xD1\x8E. \xC3\x89t\xC3\xA9 \xC3\x9C\xC3\xBC",
+      cjk};
+  for (const bool caps_lock : {false, true}) {
+    for (const std::string& text : texts) {
+      if (caps_lock) User("key Caps_Lock");
+      const bool typed = TypeKeyString(keystrokes(), text);
+      const bool arrived = SinkHolds(text);
+      if (caps_lock) User("key Caps_Lock");
+      EXPECT_TRUE(typed);
+      ASSERT_TRUE(arrived) << "Caps Lock " << caps_lock;
+      User("key --delay 20 ctrl+a BackSpace");
+      ASSERT_TRUE(SinkHolds(""));
+    }
+  }
+  // The hook hears the last keys before the next test begins.
+  Settle();
 }
 
 TEST_F(X11BackendTest, CapsLockDoesNotChangeTheTypedCase) {

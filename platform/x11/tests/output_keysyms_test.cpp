@@ -41,6 +41,28 @@ TEST(KeysymForCharacterTest, OtherCharactersUseUnicodeKeysyms) {
   EXPECT_EQ(KeysymForCharacter(U'\U0001F600'), 0x0101F600UL);
 }
 
+TEST(CaseKeysymsOfTest, LettersOfEveryScriptWithTheirOtherCase) {
+  struct Case {
+    char32_t character;
+    unsigned long lower;
+    unsigned long upper;
+  };
+  const Case cases[] = {
+      {U'v', XK_v, XK_V},
+      {U'V', XK_v, XK_V},
+      {U'\u00e9', XK_eacute, XK_Eacute},
+      {U'\u0441', 0x1000441, 0x1000421},
+      {U'\u0416', 0x1000436, 0x1000416},
+      {U'\u4e00', 0x1004e00, 0x1004e00},
+      {U'7', XK_7, XK_7},
+  };
+  for (const Case& c : cases) {
+    const CaseKeysyms keysyms = CaseKeysymsOf(c.character);
+    EXPECT_EQ(keysyms.lower, c.lower) << static_cast<unsigned long>(c.character);
+    EXPECT_EQ(keysyms.upper, c.upper) << static_cast<unsigned long>(c.character);
+  }
+}
+
 TEST(KeysymForCharacterTest, NothingTypesControlsOrInvalidCodePoints) {
   for (const char32_t c : {U'\0', U'\n', U'\x1f', U'\x7f', U'\x9f', char32_t{0xd800},
                            char32_t{0xdfff}, char32_t{0x110000}}) {

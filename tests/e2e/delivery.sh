@@ -1,0 +1,173 @@
+# Every phrase and completion arrives whole and in order in a client that the project did not
+# write, under the layouts us, de, fr and ru and with Caps Lock on: launches by Space, Tab, a
+# digit and a function-key chord, Send Enter, Boost on and off, Cyrillic, CJK and emoji phrases,
+# long phrases, keys typed 5 ms apart straight after a launch, and Keyloom's completion followed
+# at once by more typing. The user presses the keys where a user of the layout finds them.
+# Run as: delivery.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE CLIENT, CLIENT being qt, gtk,
+# tk or xterm.
+source "$(dirname "$0")/lib.sh"
+KEYLOOM_BINARY=$3
+WORDS_MDB=$4
+WORDSTORE=$5
+CLIENT=$6
+CLIENTS_DIR="$(dirname "$0")/clients"
+SINK_FILE="$E2E_DIR/sink.txt"
+
+start_client() {
+  local title
+  case "$CLIENT" in
+    qt)
+      "$SINK_BINARY" "$SINK_FILE" "$E2E_DIR/keys.txt" >"$E2E_DIR/client.log" 2>&1 &
+      title='Keyloom test sink' ;;
+    gtk)
+      NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
+      title='Keyloom GTK sink' ;;
+    tk)
+      wish "$CLIENTS_DIR/tk_sink.tcl" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
+      title='Keyloom Tk sink' ;;
+    xterm)
+      xterm -u8 -title 'Keyloom xterm sink' -e python3 "$CLIENTS_DIR/terminal_sink.py" \
+        "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
+      title='Keyloom xterm sink' ;;
+    *) fail "no client $CLIENT" ;;
+  esac
+  E2E_PIDS+=($!)
+  SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of '$title'") ||
+    fail "the $CLIENT window did not appear"
+  wait_until 10 test -e "$SINK_FILE" || [ "$CLIENT" == xterm ] || fail "the $CLIENT sink wrote nothing"
+}
+
+# The phrases, and the list file that holds them (UTF-8 with a byte-order mark).
+pangram='Съешь же ещё этих мягких французских булок, да выпей чаю.'
+cjk=$(python3 -c 'print("".join(chr(0x4E00 + 97 * i) for i in range(120)), end="")')
+emoji='Smile 😀, party 🎉, thumbs 👍.'
+long500=$(python3 -c 'print(("The quick brown fox jumps over the lazy dog " * 12)[:499] + ".", end="")')
+long2000=$(python3 -c 'print(("Pack my box with five dozen liquor jugs, " * 50)[:1999] + ".", end="")')
+write_phrases() {
+  local entries=(
+    "{S}{E} - TD - Today is here."
+    "{T} - TB - Tabbed in."
+    "{S} - K9 - Nine launched."
+    "{F} - {Ctrl}{F9} - Chord of Ctrl-F9."
+    "{S} - RU - $pangram"
+    "{S} - CJ - $cjk"
+    "{S} - EM - $emoji"
+    "{S} - LF - $long500"
+    "{S} - XL - $long2000"
+  )
+  mkdir -p "$E2E_DIR/app"
+  { printf '\xEF\xBB\xBF'; printf '%s\x01' "${entries[@]}"; } >"$E2E_DIR/app/defaultkeys.kyl"
+}
+
+# Where a user of each layout finds the letters of the launches, as xdotool key names, and what
+# those keys type there.
+declare -A RU_KEYS=([a]=Cyrillic_ef [b]=Cyrillic_i [c]=Cyrillic_es [d]=Cyrillic_ve [e]=Cyrillic_u
+  [f]=Cyrillic_a [j]=Cyrillic_o [k]=Cyrillic_el [l]=Cyrillic_de [m]=Cyrillic_softsign
+  [r]=Cyrillic_ka [t]=Cyrillic_ie [u]=Cyrillic_ghe [x]=Cyrillic_che)
+declare -A RU_TYPED=([a]=ф [b]=и [c]=с)
+key_of() {
+  case "$LAYOUT:$1" in
+    ru:[a-z]) echo "${RU_KEYS[$1]}" ;;
+    fr:9) echo ccedilla ;;
+    *) echo "$1" ;;
+  esac
+}
+typed_by() {
+  case "$LAYOUT:$CAPS" in
+    ru:*) echo "${RU_TYPED[$1]}" ;;
+    *:on) echo "${1^^}" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# expect_sink TEXT: waits up to five seconds for the client to hold exactly TEXT, a last line
+# break included.
+sink_is() { [ -f "$SINK_FILE" ] && [ "$(cat "$SINK_FILE"; printf .)" == "$1." ]; }
+expect_sink() {
+  wait_until 5 sink_is "$1" ||
+    fail "$CLIENT ($LAYOUT, Caps Lock $CAPS) holds $(printf %q "$(cat "$SINK_FILE"; printf .)"), expected $(printf %q "$1.")"
+}
+
+EXPECTED=""
+# launch LETTERS ENDING_KEY TEXT: the user types the launch; the sink then holds TEXT more.
+launch() {
+  local keys=() i
+  for ((i = 0; i < ${#1}; i++)); do keys+=("$(key_of "${1:i:1}")"); done
+  EXPECTED+=$3
+  xdotool key --delay 30 "${keys[@]}" "$2"
+  expect_sink "$EXPECTED"
+  sleep 0.6  # the quiet period
+}
+
+# Quipcast with Boost on or off from its settings; the client's text is kept.
+run_quipcast() {
+  mkdir -p "$XDG_CONFIG_HOME/Keyloom"
+  printf '[Options]\nBoost=%s\n' "$1" >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  write_phrases
+  start_quipcast
+  focus "$SINK_WINDOW"
+}
+stop_program() {
+  kill "$1"
+  wait "$1" 2>/dev/null || true
+}
+
+quipcast_scenarios() {
+  launch td space $'Today is here.\n'
+  launch tb Tab 'Tabbed in.'
+  launch k9 space 'Nine launched.'
+  EXPECTED+='Chord of Ctrl-F9.'
+  xdotool key ctrl+F9
+  expect_sink "$EXPECTED"
+  sleep 0.6
+  launch ru space "$pangram"
+  launch cj space "$cjk"
+  launch em space "$emoji"
+  if [ "$LAYOUT:$CAPS" == us:off ]; then
+    launch lf space "$long500"
+    launch xl space "$long2000"
+  fi
+  # The user goes on typing 5 ms after the launch: those keys come after the whole phrase.
+  EXPECTED+=$'Today is here.\n'"$(typed_by a)$(typed_by b)$(typed_by c)"
+  xdotool key --delay 5 "$(key_of t)" "$(key_of d)" space "$(key_of a)" "$(key_of b)" "$(key_of c)"
+  expect_sink "$EXPECTED"
+  sleep 0.6
+}
+
+keyloom_scenarios() {
+  local word
+  word=$("$WORDSTORE" query "$WORDS_MDB" hel 15 | LC_ALL=C sort -f -s | head -n1)
+  mkdir -p "$E2E_DIR/app"
+  start_keyloom "$KEYLOOM_BINARY" "$WORDS_MDB"
+  local pid=$!
+  focus "$SINK_WINDOW"
+  xdotool key --delay 40 h e l
+  expect_popup "after h, e, l"
+  # Tab, then at once a space and more letters: the rest of the word comes first.
+  EXPECTED+="$(typed_by h)$(typed_by e)$(typed_by l)${word:3} $(typed_by a)$(typed_by b)"
+  xdotool key --delay 5 Tab space a b
+  expect_sink "$EXPECTED"
+  stop_program "$pid"
+}
+
+start_display
+start_client
+for state in us:off de:off fr:off ru:off us:on; do
+  LAYOUT=${state%:*}
+  CAPS=${state#*:}
+  echo "--- $CLIENT, layout $LAYOUT, Caps Lock $CAPS"
+  setxkbmap -display "$DISPLAY" "$LAYOUT"
+  [ "$CAPS" == off ] || xdotool key Caps_Lock
+  # Ctrl+V pastes nowhere in a terminal: there Quipcast types (Boost off) only.
+  if [ "$CLIENT" != xterm ]; then
+    run_quipcast 1
+    quipcast_scenarios
+    stop_program "$QUIPCAST_PID"
+  fi
+  run_quipcast 0
+  quipcast_scenarios
+  stop_program "$QUIPCAST_PID"
+  # Keyloom's words are English: it completes under the Latin layouts.
+  [ "$LAYOUT" == ru ] || keyloom_scenarios
+  [ "$CAPS" == off ] || xdotool key Caps_Lock
+done

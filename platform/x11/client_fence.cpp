@@ -43,8 +43,9 @@ bool ClientFence::Await(std::chrono::milliseconds timeout) {
   const ::Window target = PingableFocus();
   if (target == None) return false;
   const ::Window root = DefaultRootWindow(display_);
-  // The answer is sent to the root window, for clients that select substructure events there.
-  XSelectInput(display_, root, SubstructureNotifyMask);
+  // The answer is sent to the root window, for clients that select substructure events there
+  // (or structure events, as Qt sends it).
+  XSelectInput(display_, root, StructureNotifyMask | SubstructureNotifyMask);
   XEvent ping{};
   ping.xclient.type = ClientMessage;
   ping.xclient.window = target;

@@ -4,12 +4,14 @@
 
 namespace keyloom {
 
-void ScratchKeycodes::SetSpareKeycodes(const std::vector<int>& keycodes) {
+void ScratchKeycodes::SetSpareKeycodes(const std::vector<int>& empty,
+                                       const std::vector<int>& bound) {
   std::vector<Entry> entries;
-  for (const int keycode : keycodes) {
+  for (const int keycode : empty) entries.push_back(Entry{keycode, 0, {}, 0});
+  for (const int keycode : bound) {
     const auto old = std::find_if(entries_.begin(), entries_.end(),
                                   [&](const Entry& e) { return e.keycode == keycode; });
-    entries.push_back(old != entries_.end() ? *old : Entry{keycode, 0, {}, 0});
+    if (old != entries_.end()) entries.push_back(*old);
   }
   entries_ = std::move(entries);
 }

@@ -30,9 +30,9 @@ class ScratchKeycodes {
     unsigned long keysym;
   };
 
-  // Replaces the spare keycodes after the keyboard map changed; bindings of keycodes that are
-  // no longer spare are forgotten.
-  void SetSpareKeycodes(const std::vector<int>& keycodes);
+  // Replaces the spare keycodes after the keyboard map changed: those that are `empty` now, and
+  // those still `bound` as this list bound them. Other bindings are forgotten.
+  void SetSpareKeycodes(const std::vector<int>& empty, const std::vector<int>& bound = {});
 
   // Starts a round: the keys of one burst, bound before the burst's first key goes out. Within
   // a round a keycode never changes its keysym.

@@ -37,10 +37,11 @@ class X11KeyboardHook final : public KeyboardHook {
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
 
-  // Output is about to go out while the handler decides a grabbed key, which keeps the keyboard
-  // frozen and would hold the output back until the handler has returned: a handler that types
-  // in answer to a key takes that key over, so it is withheld now and the keyboard runs on.
-  // Should the handler not withhold it after all, the key is typed again.
+  // The output is about to wait for the window (for a paste to be fetched, say) while the
+  // handler decides a grabbed key, which keeps the keyboard frozen, and with it the keys that
+  // the output sent: a handler that types in answer to a key takes that key over, so it is
+  // withheld now and the keyboard runs on. Should the handler not withhold it after all, the key
+  // is typed again.
   void TakeOverPendingKey();
 
  private:

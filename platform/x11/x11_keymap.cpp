@@ -1,5 +1,7 @@
 #include "platform/x11/x11_keymap.h"
 
+#include <algorithm>
+
 namespace keyloom {
 
 X11Keymap::X11Keymap(Display* display) : display_(display) { Reload(); }
@@ -65,6 +67,28 @@ std::optional<int> X11Keymap::FindAtFirstLevel(KeySym keysym, int group,
     if (!skip(keycode) && Symbol(keycode, group, 0) == keysym) return keycode;
   }
   return std::nullopt;
+}
+
+void X11Keymap::Bind(const std::vector<Binding>& bindings) {
+  if (desc_ == nullptr || bindings.empty()) return;
+  XkbMapChangesRec changes{};
+  for (const Binding& binding : bindings) {
+    int type = binding.lower != binding.upper ? XkbAlphabeticIndex : XkbTwoLevelIndex;
+    if (XkbChangeTypesOfKey(desc_, binding.keycode, 1, XkbGroup1Mask, &type, &changes) != Success) {
+      continue;
+    }
+    KeySym* syms = XkbResizeKeySyms(desc_, binding.keycode, 2);
+    if (syms == nullptr) continue;
+    syms[0] = binding.lower;
+    syms[1] = binding.upper;
+  }
+  const auto [first, last] =
+      std::minmax_element(bindings.begin(), bindings.end(),
+                          [](const Binding& a, const Binding& b) { return a.keycode < b.keycode; });
+  changes.changed |= XkbKeySymsMask;
+  changes.first_key_sym = static_cast<KeyCode>(first->keycode);
+  changes.num_key_syms = static_cast<unsigned char>(last->keycode - first->keycode + 1);
+  XkbChangeMap(display_, desc_, &changes);
 }
 
 std::string_view X11Keymap::KeyName(int keycode) const {

@@ -47,6 +47,17 @@ class X11Keymap {
   std::optional<int> FindAtFirstLevel(KeySym keysym, int group,
                                       const std::function<bool(int)>& skip) const;
 
+  // Binds each keycode to a character: a letter and its other case on the two levels of an
+  // alphabetic key (so Caps Lock works as on any letter key), anything else on both levels of a
+  // two-level key. One request for all of them: clients that refresh their copy of the map
+  // when told of a change (Xlib, which xterm and Tk use) then see all of them at once.
+  struct Binding {
+    int keycode;
+    KeySym lower;
+    KeySym upper;
+  };
+  void Bind(const std::vector<Binding>& bindings);
+
   // Keycodes that give no keysym at all.
   std::vector<int> EmptyKeycodes() const;
   // The real modifiers that a key sets (its modifier map entry).

@@ -64,12 +64,14 @@ void X11KeystrokeOutput::KeymapChanged() {
   control_keycode_ = first_keycode({XK_Control_L, XK_Control_R});
   alt_keycode_ = first_keycode({XK_Alt_L, XK_Meta_L, XK_Alt_R});
 
-  // Spare keycodes: those without symbols, and those that still hold a binding of ours.
-  std::vector<int> spare = keymap_.EmptyKeycodes();
+  // Spare keycodes: those without symbols (a new keyboard map drops the bindings), and those
+  // that still hold a binding of ours.
+  const std::vector<int> empty = keymap_.EmptyKeycodes();
+  std::vector<int> bound;
   for (const ScratchKeycodes::Binding& binding : scratch_.Bindings()) {
-    if (keymap_.Symbol(binding.keycode, 0, 0) == binding.keysym) spare.push_back(binding.keycode);
+    if (keymap_.Symbol(binding.keycode, 0, 0) == binding.keysym) bound.push_back(binding.keycode);
   }
-  scratch_.SetSpareKeycodes(spare);
+  scratch_.SetSpareKeycodes(empty, bound);
 }
 
 void X11KeystrokeOutput::ReadEvents() {
@@ -93,18 +95,22 @@ void X11KeystrokeOutput::HandleEvent(const XEvent& event) {
   }
 }
 
-X11KeystrokeOutput::Placement X11KeystrokeOutput::Resolve(const KeyAction& action, int group) {
+X11KeystrokeOutput::Placement X11KeystrokeOutput::Resolve(const KeyAction& action, int group,
+                                                          unsigned int locked_mods) {
   const KeySym keysym = action.kind == KeyAction::Kind::kNamedKey
                             ? KeysymForNamedKey(action.key)
                             : KeysymForCharacter(action.character);
   if (keysym == NoSymbol) return Placement{std::nullopt, std::nullopt, false};
-  // A spare keycode carries a letter with its other case, as the keys of a layout do. The
-  // keys go out with the locks cleared (see SendNow), so Shift alone picks the case.
+  // A spare keycode carries a letter with its other case on an alphabetic key, as the keys of
+  // a layout do, so Caps Lock picks the case as it does there. A chord goes out with the locks
+  // cleared (see Type).
   const CaseKeysyms cases = action.kind == KeyAction::Kind::kCharacter
                                 ? CaseKeysymsOf(action.character)
                                 : CaseKeysyms{keysym, keysym};
+  const bool chord = action.modifiers != 0;
+  if (chord) locked_mods = 0;
   const bool cased = cases.lower != cases.upper;
-  const bool scratch_shift = cased && keysym == cases.upper;
+  const bool scratch_shift = cased && ((keysym == cases.upper) != ((locked_mods & LockMask) != 0));
   const ScratchKeycodes::Clock::time_point now = ScratchKeycodes::Clock::now();
   if (const std::optional<int> bound = scratch_.Find(cases.lower, now)) {
     return Placement{Stroke{*bound, scratch_shift, action.modifiers}, std::nullopt, false};
@@ -122,7 +128,7 @@ X11KeystrokeOutput::Placement X11KeystrokeOutput::Resolve(const KeyAction& actio
       }
     }
   }
-  const auto position = keymap_.Find(keysym, group, 0, skip_spare);
+  const auto position = keymap_.Find(keysym, group, locked_mods, skip_spare);
   if (position) {
     return Placement{Stroke{position->keycode, position->shift, action.modifiers}, std::nullopt,
                      false};
@@ -190,10 +196,14 @@ void X11KeystrokeOutput::Key(int keycode, bool press) {
   XTestFakeKeyEvent(display_, static_cast<unsigned int>(keycode), press, 0);
 }
 
-void X11KeystrokeOutput::Type(const Stroke& stroke) {
+void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
   const bool shift = stroke.shift || (stroke.modifiers & kShiftMask) != 0;
   const bool control = (stroke.modifiers & kCtrlMask) != 0;
   const bool alt = (stroke.modifiers & kAltMask) != 0;
+  // A chord reaches the window as exactly the named chord: Caps Lock would add Shift's level
+  // to Ctrl+V, Num Lock its modifier to Shift+Insert.
+  const bool clear_locks = stroke.modifiers != 0 && locked_mods != 0;
+  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, 0);
   if (control) Key(control_keycode_, true);
   if (alt) Key(alt_keycode_, true);
   if (shift) Key(shift_keycode_, true);
@@ -202,6 +212,7 @@ void X11KeystrokeOutput::Type(const Stroke& stroke) {
   if (shift) Key(shift_keycode_, false);
   if (alt) Key(alt_keycode_, false);
   if (control) Key(control_keycode_, false);
+  if (clear_locks) XkbLockModifiers(display_, XkbUseCoreKbd, locked_mods, locked_mods);
 }
 
 bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
@@ -213,7 +224,6 @@ bool X11KeystrokeOutput::Send(std::span<const KeyAction> actions) {
 }
 
 bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_ended) {
-  if (neighbours_.before_typing) neighbours_.before_typing();
   X11ErrorTrap trap(display_);
   ReadEvents();
   XkbStateRec state{};
@@ -231,7 +241,7 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
     std::vector<Stroke> strokes;
     std::vector<Binding> bindings;
     for (; next < actions.size(); ++next) {
-      Placement placement = Resolve(actions[next], state.group);
+      Placement placement = Resolve(actions[next], state.group, state.locked_mods);
       if (placement.round_full) break;
       if (!placement.stroke) {
         all_typed = false;
@@ -246,10 +256,6 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
     if (keys_grabbed_) EndGrab();
     if (!started) {
       started = true;
-      // Locks cleared, the keys mean what the keyboard map says at their level: Caps Lock would
-      // capitalize the letters of spare keycodes and add Shift's level to Ctrl+V, Num Lock its
-      // modifier to Shift+Insert.
-      if (state.locked_mods != 0) XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, 0);
       for (const int keycode : released) Key(keycode, false);
     }
     for (const Stroke& stroke : strokes) {
@@ -257,15 +263,12 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
         Key(stroke.keycode, false);
         down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
       }
-      Type(stroke);
+      Type(stroke, state.locked_mods);
     }
     scratch_.RoundSent(ScratchKeycodes::Clock::now());
   } while (next < actions.size());
   // Once the event that sent them has ended, the user's keys held meanwhile follow at once.
   if (event_ended) ReplayUsersKeys();
-  if (state.locked_mods != 0) {
-    XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, state.locked_mods);
-  }
   // A modifier that the user let go of meanwhile must not come back down.
   if (!released.empty()) {
     for (const int keycode : HeldByPhysicalKeyboards(released)) Key(keycode, true);
@@ -290,15 +293,22 @@ void X11KeystrokeOutput::Bind(const std::vector<Binding>& bindings) {
   if (rebinding) {
     // The keys sent with the keycodes' old keysyms must be handled before they mean others;
     // what the user types meanwhile is held, to follow the program's keys.
-    GrabKeys();
+    BeforeWaiting();
     XSync(display_, False);
     if (!fence_.Await(kFenceWait)) std::this_thread::sleep_until(ready_at);
   }
+  std::vector<X11Keymap::Binding> keys;
   for (const Binding& binding : bindings) {
-    // A letter and its other case, or the keysym on both levels.
-    std::array<KeySym, 2> keysyms = {binding.keysyms.lower, binding.keysyms.upper};
-    XChangeKeyboardMapping(display_, binding.slot.keycode, 2, keysyms.data(), 1);
+    keys.push_back({binding.slot.keycode, binding.keysyms.lower, binding.keysyms.upper});
   }
+  keymap_.Bind(keys);
+}
+
+void X11KeystrokeOutput::BeforeWaiting() {
+  // A grabbed key that the handler is still deciding keeps the keyboard frozen: the keys sent
+  // so far wait behind it, in order, and the window could not answer.
+  if (neighbours_.before_waiting) neighbours_.before_waiting();
+  GrabKeys();
 }
 
 void X11KeystrokeOutput::GrabKeys() {
@@ -318,7 +328,7 @@ void X11KeystrokeOutput::EndGrab() {
 }
 
 void X11KeystrokeOutput::HoldUsersKeys(bool pasted) {
-  GrabKeys();
+  BeforeWaiting();
   if (pasted && neighbours_.await_paste) neighbours_.await_paste();
   if (!keys_grabbed_ && users_keys_.empty()) return;
   holding_ = true;

@@ -21,8 +21,8 @@
 namespace keyloom {
 
 // Keystroke output through XTest on a connection of its own. Characters are typed with the
-// keys of the current layout group that give them, with the locks (Caps Lock, Num Lock) cleared
-// for the time of the typing; characters the map lacks are bound to spare keycodes. Modifier keys
+// keys of the current layout group that give them (Shift added as the lock state needs);
+// characters the map lacks are bound to spare keycodes. Modifier keys
 // that are down when a Send starts are released for the time of the typing, so that the text
 // arrives as text, and pressed again afterwards only while a physical keyboard still holds them; a
 // key to be typed that is still down (the Space that ended the launch letters, say) is released
@@ -38,9 +38,9 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
   // What the backend's other parts do around the typing.
   struct Neighbours {
-    // Before any key goes out: a grabbed key that the handler is still deciding would keep the
-    // keyboard frozen, and the keys behind it (X11KeyboardHook::TakeOverPendingKey).
-    std::function<void()> before_typing;
+    // Before the output waits for the window: a grabbed key that the handler is still deciding
+    // keeps the keyboard frozen, and the keys behind it (X11KeyboardHook::TakeOverPendingKey).
+    std::function<void()> before_waiting;
     // After a paste key went out: waits until the focused window has fetched the paste
     // (X11Clipboard::AwaitPasteFetch).
     std::function<void()> await_paste;
@@ -78,6 +78,8 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   // follow them; otherwise they stay held until it has.
   bool SendNow(std::span<const KeyAction> actions, bool event_ended);
   void Bind(const std::vector<Binding>& bindings);
+  // Before waiting for clients: the keyboard runs, and the user's keys are held.
+  void BeforeWaiting();
   void GrabKeys();
   void EndGrab();
   // Holds the user's keys (and the program's) until the current event has ended: after a paste
@@ -89,12 +91,12 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   void ReadEvents();
   void HandleEvent(const XEvent& event);
   void KeymapChanged();
-  Placement Resolve(const KeyAction& action, int group);
+  Placement Resolve(const KeyAction& action, int group, unsigned int locked_mods);
   using KeyBits = std::array<char, 32>;
   KeyBits KeysDown() const;
   std::vector<int> ModifierKeysDown(const KeyBits& keys) const;
   std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
-  void Type(const Stroke& stroke);
+  void Type(const Stroke& stroke, unsigned int locked_mods);
   void Key(int keycode, bool press);
 
   // How long a client that answers pings may take to catch up with the keys sent.

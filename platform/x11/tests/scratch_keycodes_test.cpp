@@ -75,16 +75,20 @@ TEST(ScratchKeycodesTest, TheTimeForClientsCountsFromWhenTheRoundWentOut) {
             kStart + milliseconds(300) + ScratchKeycodes::kRebindAfter);
 }
 
-TEST(ScratchKeycodesTest, ForgetsBindingsOfKeycodesThatAreNoLongerSpare) {
+TEST(ScratchKeycodesTest, KeepsOnlyTheBindingsThatANewKeyboardMapStillHolds) {
   ScratchKeycodes scratch;
-  scratch.SetSpareKeycodes({200, 201});
+  scratch.SetSpareKeycodes({200, 201, 202});
   const int eacute = scratch.Assign(kEacute, kStart)->keycode;
-  const int other = eacute == 200 ? 201 : 200;
-  scratch.SetSpareKeycodes({other});
-  EXPECT_FALSE(scratch.Find(kEacute, kStart));
-  EXPECT_FALSE(scratch.IsSpare(eacute));
-  EXPECT_TRUE(scratch.IsSpare(other));
-  EXPECT_TRUE(scratch.Bindings().empty());
+  const int euro = scratch.Assign(kEuro, kStart)->keycode;
+  const int other = 200 + 201 + 202 - eacute - euro;
+  // A new layout emptied the keycode of the euro and took the third one for itself.
+  scratch.SetSpareKeycodes({euro}, {eacute});
+  EXPECT_EQ(scratch.Find(kEacute, kStart), eacute);
+  EXPECT_FALSE(scratch.Find(kEuro, kStart));
+  EXPECT_TRUE(scratch.IsSpare(euro));
+  EXPECT_FALSE(scratch.IsSpare(other));
+  ASSERT_EQ(scratch.Bindings().size(), 1u);
+  EXPECT_EQ(scratch.Bindings()[0].keycode, eacute);
 }
 
 TEST(ScratchKeycodesTest, ListsItsBindingsForUndoing) {

@@ -8,13 +8,17 @@
 // gets every character of WM_CHAR as it arrives, in UTF-8; KEYS_FILE one line per key press
 // (WM_KEYDOWN, WM_SYSKEYDOWN) that reaches the window, named like xdotool names keys ("F9",
 // "Tab", "A"). With the last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at
-// start and writes the clipboard's text to CLIPBOARD_FILE whenever it changes.
+// start and writes the clipboard's text to CLIPBOARD_FILE whenever it changes. With
+// KEYLOOM_SINK_CONTROL=richedit in the environment the text box is a RichEdit control.
 #include <windows.h>
 // Needs windows.h first.
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <richedit.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -90,10 +94,11 @@ void SaveText() {
   const int length = GetWindowTextLengthW(edit);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
+  // An edit control ends lines with CR LF, a RichEdit control with CR.
   std::wstring unix_lines;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
-    unix_lines += text[i];
+    unix_lines += text[i] == L'\r' ? L'\n' : text[i];
   }
   WriteWhole(text_file, Utf8(unix_lines));
 }
@@ -186,10 +191,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RegisterClassW(&window_class);
   HWND window = CreateWindowW(L"KeyloomE2ESink", kTitle, WS_OVERLAPPEDWINDOW, 420, 300, 520, 260,
                               nullptr, nullptr, instance, nullptr);
-  edit = CreateWindowW(L"EDIT", L"",
+  const char* control = std::getenv("KEYLOOM_SINK_CONTROL");
+  const bool rich = control != nullptr && std::string(control) == "richedit";
+  if (rich) LoadLibraryW(L"msftedit.dll");
+  edit = CreateWindowW(rich ? MSFTEDIT_CLASS : L"EDIT", L"",
                        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
                        0, 0, window, nullptr, instance, nullptr);
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  // A RichEdit control tells of changes only when asked to.
+  if (rich) SendMessageW(edit, EM_SETEVENTMASK, 0, ENM_CHANGE);
   SetWindowSubclass(edit, EditProcedure, 1, 0);
   if (argc == 6) {
     clipboard_file = argv[5];

@@ -229,6 +229,10 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   XkbStateRec state{};
   XkbGetState(display_, XkbUseCoreKbd, &state);
 
+  // A paste key goes out between two grabs, in one batch of requests: what the user types
+  // before or after it waits until the window has the paste.
+  const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
+  if (pasted) GrabKeys();
   KeyBits down = KeysDown();
   const std::vector<int> released = ModifierKeysDown(down);
   bool all_typed = true;
@@ -267,6 +271,7 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
     }
     scratch_.RoundSent(ScratchKeycodes::Clock::now());
   } while (next < actions.size());
+  if (pasted) GrabKeys();
   // Once the event that sent them has ended, the user's keys held meanwhile follow at once.
   if (event_ended) ReplayUsersKeys();
   // A modifier that the user let go of meanwhile must not come back down.
@@ -278,7 +283,6 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   ReadEvents();  // the user's keys from just before the grab ended
   if (event_ended) ReplayUsersKeys();
   XFlush(display_);
-  const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
   if (pasted || !users_keys_.empty()) HoldUsersKeys(pasted);
   return delivered;
 }

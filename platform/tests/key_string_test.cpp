@@ -175,3 +175,25 @@ TEST(TypeKeyStringTest, EmptyStringTypesNothing) {
 
 }  // namespace
 }  // namespace keyloom
+
+namespace keyloom {
+namespace {
+
+TEST(IsPasteKeyTest, CtrlVAndShiftInsertInAnyCaseWithAnyOtherModifier) {
+  struct PasteCase {
+    const char* keys;
+    bool paste;
+  };
+  const PasteCase cases[] = {{"^{v}", true},      {"^V", true},         {"+^v", true},
+                             {"+{INSERT}", true}, {"^+{INSERT}", true}, {"v", false},
+                             {"%v", false},       {"{INSERT}", false},  {"^{INSERT}", false},
+                             {"^c", false},       {"+v", false}};
+  for (const PasteCase& c : cases) {
+    const KeyActions actions = ParseKeyString(c.keys);
+    ASSERT_EQ(actions.size(), 1u) << c.keys;
+    EXPECT_EQ(IsPasteKey(actions[0]), c.paste) << c.keys;
+  }
+}
+
+}  // namespace
+}  // namespace keyloom

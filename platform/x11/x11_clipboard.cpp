@@ -187,8 +187,8 @@ void X11Clipboard::Fetched(::Window requestor) {
   }
 }
 
-X11Clipboard::PasteFetch X11Clipboard::AwaitPasteFetch() {
-  if (!offered_) return PasteFetch::kNothingOffered;
+void X11Clipboard::AwaitPasteFetch() {
+  if (!offered_) return;
   ::Window focus = None;
   int revert = 0;
   XGetInputFocus(display_, &focus, &revert);
@@ -198,7 +198,6 @@ X11Clipboard::PasteFetch X11Clipboard::AwaitPasteFetch() {
   watching_ = true;
   WaitFor([this] { return fetched_ || !offered_; }, kPasteFetchWait);
   watching_ = false;
-  return fetched_ ? PasteFetch::kFetched : PasteFetch::kTimedOut;
 }
 
 std::optional<Time> X11Clipboard::ServerTime() {

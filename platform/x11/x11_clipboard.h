@@ -42,10 +42,9 @@ class X11Clipboard final : public Clipboard {
   bool SetText(std::string_view text) override;
   bool ShiftInsertPastesIt() const override { return false; }
 
-  enum class PasteFetch { kNothingOffered, kFetched, kTimedOut };
   // After a paste key went out: serves the clipboard until the client of the focused window has
   // fetched the text offered, at most kPasteFetchWait.
-  PasteFetch AwaitPasteFetch();
+  void AwaitPasteFetch();
 
  private:
   struct OutgoingTransfer;  // an incremental (INCR) answer in progress

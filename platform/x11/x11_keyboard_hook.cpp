@@ -254,14 +254,31 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   XFlush(display_);
 }
 
-void X11KeyboardHook::TakeOverPendingKey() {
-  if (!pending_grab_time_) return;
-  XUngrabKeyboard(display_, *pending_grab_time_);
+HeldKeys X11KeyboardHook::TakeOverPendingKey() {
+  if (!pending_grab_time_) return {};
+  // The keys queued behind the frozen key come to this connection instead of the windows: an
+  // active grab of the same client replaces the frozen one.
+  XGrabKeyboard(display_, root_, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+  unsigned long ungrab_serial = NextRequest(display_);
+  XUngrabKeyboard(display_, CurrentTime);
   // The output goes on a connection of its own: the server must have ended the grab first.
   XSync(display_, False);
   pending_grab_time_.reset();
   taken_over_ = true;
+  // Only key events from before the ungrab came through that grab; later ones are a passive
+  // grab's, which the hook must decide.
+  const auto came_through_grab = [](Display*, XEvent* event, XPointer serial) {
+    return static_cast<Bool>((event->type == KeyPress || event->type == KeyRelease) &&
+                             event->xany.serial < *reinterpret_cast<unsigned long*>(serial));
+  };
+  HeldKeys keys;
+  XEvent event;
+  while (XCheckIfEvent(display_, &event, came_through_grab,
+                       reinterpret_cast<XPointer>(&ungrab_serial))) {
+    keys.push_back({event.xkey.keycode, event.type == KeyPress});
+  }
   DrainLater();
+  return keys;
 }
 
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {

@@ -10,6 +10,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "platform/x11/grab_history.h"
+#include "platform/x11/held_key.h"
 #include "platform/x11/own_key_presses.h"
 #include "platform/x11/qt_event_source.h"
 #include "platform/x11/x11_keymap.h"
@@ -37,12 +38,12 @@ class X11KeyboardHook final : public KeyboardHook {
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
 
-  // The output is about to wait for the window (for a paste to be fetched, say) while the
-  // handler decides a grabbed key, which keeps the keyboard frozen, and with it the keys that
-  // the output sent: a handler that types in answer to a key takes that key over, so it is
-  // withheld now and the keyboard runs on. Should the handler not withhold it after all, the key
-  // is typed again.
-  void TakeOverPendingKey();
+  // The output is about to type while the handler decides a grabbed key, which keeps the
+  // keyboard frozen, and with it the keys that the output sends: a handler that types in answer
+  // to a key takes that key over, so it is withheld now and the keyboard runs on. Should the
+  // handler not withhold it after all, the key is typed again. Returns the keys that the user
+  // typed after it meanwhile, kept from the windows: they belong after the output's.
+  HeldKeys TakeOverPendingKey();
 
  private:
   void Drain();

@@ -196,6 +196,15 @@ void X11KeystrokeOutput::Key(int keycode, bool press) {
   XTestFakeKeyEvent(display_, static_cast<unsigned int>(keycode), press, 0);
 }
 
+void X11KeystrokeOutput::PressAfresh(int keycode) {
+  // A key still down (the Space that ended the launch letters, or a key the user pressed while
+  // held) would make the press a repeat, which the server drops. The server drops the release
+  // of a key that is up, so the key is released first, whatever the state: asking for it
+  // would leave time for the user's next key.
+  Key(keycode, false);
+  Key(keycode, true);
+}
+
 void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
   const bool shift = stroke.shift || (stroke.modifiers & kShiftMask) != 0;
   const bool control = (stroke.modifiers & kCtrlMask) != 0;
@@ -207,7 +216,7 @@ void X11KeystrokeOutput::Type(const Stroke& stroke, unsigned int locked_mods) {
   if (control) Key(control_keycode_, true);
   if (alt) Key(alt_keycode_, true);
   if (shift) Key(shift_keycode_, true);
-  Key(stroke.keycode, true);
+  PressAfresh(stroke.keycode);
   Key(stroke.keycode, false);
   if (shift) Key(shift_keycode_, false);
   if (alt) Key(alt_keycode_, false);
@@ -229,12 +238,14 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   XkbStateRec state{};
   XkbGetState(display_, XkbUseCoreKbd, &state);
 
-  // A paste key goes out between two grabs, in one batch of requests: what the user types
-  // before or after it waits until the window has the paste.
+  // Until the event that sends them has ended, the program's keys go out between two grabs, in
+  // one batch of requests each time: what the user types meanwhile follows everything the event
+  // sends. After a paste key it waits until the window has the paste, too.
   const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
-  if (pasted) GrabKeys();
-  KeyBits down = KeysDown();
-  const std::vector<int> released = ModifierKeysDown(down);
+  const bool hold = pasted || !event_ended;
+  if (hold) BeforeWaiting();
+  const std::vector<int> released =
+      actions.empty() ? std::vector<int>{} : ModifierKeysDown(KeysDown());
   bool all_typed = true;
   bool started = false;
   std::size_t next = 0;
@@ -262,16 +273,10 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
       started = true;
       for (const int keycode : released) Key(keycode, false);
     }
-    for (const Stroke& stroke : strokes) {
-      if (KeyBitSet(down.data(), stroke.keycode)) {
-        Key(stroke.keycode, false);
-        down[stroke.keycode / 8] &= static_cast<char>(~(1 << (stroke.keycode % 8)));
-      }
-      Type(stroke, state.locked_mods);
-    }
+    for (const Stroke& stroke : strokes) Type(stroke, state.locked_mods);
     scratch_.RoundSent(ScratchKeycodes::Clock::now());
   } while (next < actions.size());
-  if (pasted) GrabKeys();
+  if (hold) GrabKeys();
   // Once the event that sent them has ended, the user's keys held meanwhile follow at once.
   if (event_ended) ReplayUsersKeys();
   // A modifier that the user let go of meanwhile must not come back down.
@@ -283,7 +288,7 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   ReadEvents();  // the user's keys from just before the grab ended
   if (event_ended) ReplayUsersKeys();
   XFlush(display_);
-  if (pasted || !users_keys_.empty()) HoldUsersKeys(pasted);
+  if (hold) HoldUsersKeys(pasted);
   return delivered;
 }
 
@@ -311,7 +316,10 @@ void X11KeystrokeOutput::Bind(const std::vector<Binding>& bindings) {
 void X11KeystrokeOutput::BeforeWaiting() {
   // A grabbed key that the handler is still deciding keeps the keyboard frozen: the keys sent
   // so far wait behind it, in order, and the window could not answer.
-  if (neighbours_.before_waiting) neighbours_.before_waiting();
+  if (neighbours_.before_waiting) {
+    const HeldKeys earlier = neighbours_.before_waiting();
+    users_keys_.insert(users_keys_.begin(), earlier.begin(), earlier.end());
+  }
   GrabKeys();
 }
 
@@ -335,15 +343,18 @@ void X11KeystrokeOutput::HoldUsersKeys(bool pasted) {
   BeforeWaiting();
   if (pasted && neighbours_.await_paste) neighbours_.await_paste();
   if (!keys_grabbed_ && users_keys_.empty()) return;
-  holding_ = true;
+  // After a paste the event's further keys wait as well, to go out once it has ended.
+  holding_ = holding_ || pasted;
+  if (hold_ends_soon_) return;
+  hold_ends_soon_ = true;
   if (!events_) {
     events_ = std::make_unique<QtEventSource>(ConnectionNumber(display_), [this] { ReadEvents(); });
   }
-  // The event that sent the keys may send more: that goes out first, once the event has ended.
   events_->CallSoon([this] { EndHold(); });
 }
 
 void X11KeystrokeOutput::EndHold() {
+  hold_ends_soon_ = false;
   holding_ = false;
   const KeyActions actions = std::exchange(held_actions_, {});
   SendNow(actions, true);
@@ -351,15 +362,13 @@ void X11KeystrokeOutput::EndHold() {
 
 void X11KeystrokeOutput::ReplayUsersKeys() {
   if (users_keys_.empty()) return;
-  // A key still down would make the press a repeat, which the server drops (see Send).
-  KeyBits down = KeysDown();
   std::vector<unsigned int> pressed;
-  for (const UsersKey& key : std::exchange(users_keys_, {})) {
-    if (key.press && KeyBitSet(down.data(), static_cast<int>(key.keycode))) {
+  for (const HeldKey& key : std::exchange(users_keys_, {})) {
+    if (key.press) {
+      PressAfresh(static_cast<int>(key.keycode));
+    } else {
       Key(static_cast<int>(key.keycode), false);
-      down[key.keycode / 8] &= static_cast<char>(~(1 << (key.keycode % 8)));
     }
-    Key(static_cast<int>(key.keycode), key.press);
     if (key.press) {
       pressed.push_back(key.keycode);
     } else {

@@ -12,6 +12,7 @@
 
 #include "platform/keystroke_output.h"
 #include "platform/x11/client_fence.h"
+#include "platform/x11/held_key.h"
 #include "platform/x11/output_keysyms.h"
 #include "platform/x11/own_key_presses.h"
 #include "platform/x11/qt_event_source.h"
@@ -29,6 +30,9 @@ namespace keyloom {
 // first, or the server would take the typed press for a repeat. Send returns once the server has
 // processed every key.
 //
+// What the user types while an event sends keys is held with an active grab of the keyboard
+// and follows everything the event sends, once it has ended.
+//
 // X11 clients fetch a paste from the clipboard's owner after the paste key has reached them,
 // and GTK and Tk handle the keys behind it meanwhile. So after a paste key the output waits
 // for the fetch, holding the user's keys with an active grab of the keyboard; whatever the
@@ -38,9 +42,10 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
   // What the backend's other parts do around the typing.
   struct Neighbours {
-    // Before the output waits for the window: a grabbed key that the handler is still deciding
-    // keeps the keyboard frozen, and the keys behind it (X11KeyboardHook::TakeOverPendingKey).
-    std::function<void()> before_waiting;
+    // Before the output types or waits for the window: a grabbed key that the handler is still
+    // deciding keeps the keyboard frozen, and the keys behind it; returns the user's keys queued
+    // behind it (X11KeyboardHook::TakeOverPendingKey).
+    std::function<HeldKeys()> before_waiting;
     // After a paste key went out: waits until the focused window has fetched the paste
     // (X11Clipboard::AwaitPasteFetch).
     std::function<void()> await_paste;
@@ -56,6 +61,8 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   bool Send(std::span<const KeyAction> actions) override;
 
  private:
+  using KeyBits = std::array<char, 32>;
+
   struct Stroke {
     int keycode = 0;
     bool shift = false;
@@ -82,21 +89,22 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   void BeforeWaiting();
   void GrabKeys();
   void EndGrab();
-  // Holds the user's keys (and the program's) until the current event has ended: after a paste
-  // key, until the window has fetched the paste too.
+  // Holds the user's keys until the current event has ended; after a paste key, the program's
+  // too, and not before the window has fetched the paste.
   void HoldUsersKeys(bool pasted);
   void EndHold();
+  // Without a round trip: the user's next key would overtake the ones held.
   void ReplayUsersKeys();
   // Handles the connection's events: keyboard map changes, and the user's keys while held.
   void ReadEvents();
   void HandleEvent(const XEvent& event);
   void KeymapChanged();
   Placement Resolve(const KeyAction& action, int group, unsigned int locked_mods);
-  using KeyBits = std::array<char, 32>;
   KeyBits KeysDown() const;
   std::vector<int> ModifierKeysDown(const KeyBits& keys) const;
   std::vector<int> HeldByPhysicalKeyboards(const std::vector<int>& keycodes) const;
   void Type(const Stroke& stroke, unsigned int locked_mods);
+  void PressAfresh(int keycode);
   void Key(int keycode, bool press);
 
   // How long a client that answers pings may take to catch up with the keys sent.
@@ -112,14 +120,11 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   int control_keycode_ = 0;
   int alt_keycode_ = 0;
   bool mapping_changed_ = false;
-  bool holding_ = false;       // the user's keys are held; the program's wait
-  bool keys_grabbed_ = false;  // key events come to this connection
+  bool holding_ = false;         // after a paste: the user's keys are held; the program's wait
+  bool hold_ends_soon_ = false;  // the hold of the user's keys ends once the event has ended
+  bool keys_grabbed_ = false;    // key events come to this connection
   KeyActions held_actions_;
-  struct UsersKey {
-    unsigned int keycode;
-    bool press;
-  };
-  std::vector<UsersKey> users_keys_;
+  HeldKeys users_keys_;
   std::unique_ptr<QtEventSource> events_;  // from the first hold on
 };
 

@@ -109,7 +109,7 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
       clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
       keystrokes_(std::make_unique<X11KeystrokeOutput>(
           output_display_.get(), own_presses_,
-          X11KeystrokeOutput::Neighbours{[this] { hook_->TakeOverPendingKey(); },
+          X11KeystrokeOutput::Neighbours{[this] { return hook_->TakeOverPendingKey(); },
                                          [this] { clipboard_->AwaitPasteFetch(); }})),
       folders_(CurrentAppFolders()) {}
 

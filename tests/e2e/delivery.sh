@@ -102,7 +102,7 @@ launch() {
 # Quipcast with Boost on or off from its settings; QUIET outlasts its quiet period after a launch
 # (100 ms with Boost, 500 ms without).
 run_quipcast() {
-  if [ "$1" = 1 ]; then QUIET=0.2 PACE=5; else QUIET=0.6 PACE=12; fi
+  if [ "$1" = 1 ]; then QUIET=0.2; else QUIET=0.6; fi
   mkdir -p "$XDG_CONFIG_HOME/Keyloom"
   printf '[Options]\nBoost=%s\n' "$1" >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
   write_phrases
@@ -129,11 +129,10 @@ quipcast_scenarios() {
     launch lf space "$long500"
     launch xl space "$long2000"
   fi
-  # The user goes on typing straight after the launch: those keys come after the whole phrase.
-  # 5 ms apart where the phrase is pasted; 12 ms (xdotool's own pace) where it is typed, whose
-  # erase, phrase and Enter go out one after another while the user's keys go on.
+  # The user goes on typing straight after the launch, 5 ms apart: those keys come after the
+  # whole phrase.
   EXPECTED+=$'Today is here.\n'"$(typed_by a)$(typed_by b)$(typed_by c)"
-  xdotool key --delay "$PACE" "$(key_of t)" "$(key_of d)" space "$(key_of a)" "$(key_of b)" \
+  xdotool key --delay 5 "$(key_of t)" "$(key_of d)" space "$(key_of a)" "$(key_of b)" \
     "$(key_of c)"
   expect_sink "$EXPECTED"
   sleep "$QUIET"
@@ -148,10 +147,9 @@ keyloom_scenarios() {
   focus "$SINK_WINDOW"
   xdotool key --delay 40 h e l
   expect_popup "after h, e, l"
-  # Tab, then at once (xdotool's 12 ms apart) a space and more letters: the rest of the word
-  # comes first.
+  # Tab, then at once (5 ms apart) a space and more letters: the rest of the word comes first.
   EXPECTED+="$(typed_by h)$(typed_by e)$(typed_by l)${word:3} $(typed_by a)$(typed_by b)"
-  xdotool key Tab space a b
+  xdotool key --delay 5 Tab space a b
   expect_sink "$EXPECTED"
   stop_program "$pid"
 }

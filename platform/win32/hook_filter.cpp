@@ -20,10 +20,17 @@ int ReportedKeyCode(int virtual_key) {
 
 bool HookFilter::Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler) {
   if (!key.injected) state_.held.Follow(key.virtual_key, key.down);
+  const bool replayed = key.extra_info == tags_.replayed;
+  if (replayed || tags_.Own(key.extra_info)) state_.OwnInputArrived();
   // A modifier put back after typing arrives after the user may have let it go; pressing it
   // then would leave it logically down, so it is dropped.
   if (key.extra_info == tags_.restore && key.down) return !state_.held.Held(key.virtual_key);
-  if (tags_.Own(key.extra_info) || !key.down || handler == nullptr) return false;
+  if (tags_.Own(key.extra_info)) return false;
+  if (!replayed && state_.HoldsBack()) {
+    state_.held_back.push_back(key);
+    return true;
+  }
+  if (!key.down || handler == nullptr) return false;
   KeyEvent event{ReportedKeyCode(key.virtual_key), modifiers, false};
   // The hook must answer whatever happens; a fault in the handler lets the key through.
   // A modal loop inside the handler may run the hook again for another key.

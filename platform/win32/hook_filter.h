@@ -1,24 +1,17 @@
 #pragma once
 
-#include <cstdint>
-
 #include "platform/key_event.h"
 #include "platform/win32/injection_tags.h"
 #include "platform/win32/keyboard_state.h"
+#include "platform/win32/low_level_key.h"
 
 namespace keyloom {
 
-// One event of the low-level keyboard hook.
-struct LowLevelKey {
-  int virtual_key = 0;  // side-specific for modifiers: VK_LSHIFT, VK_RCONTROL ...
-  bool down = false;    // WM_KEYDOWN or WM_SYSKEYDOWN
-  bool injected = false;
-  std::uintptr_t extra_info = 0;
-};
-
 // What the hook makes of each event, apart from the hook itself so that it can be tested:
 // follows the user's modifiers, reports the user's key presses (never this program's own input)
-// to the handler, and withholds a key when the handler says so.
+// to the handler, and withholds a key when the handler says so. While the program's input waits
+// to go out, the user's key events are withheld instead, to be sent again behind it: they are
+// reported when they come back.
 class HookFilter {
  public:
   HookFilter(KeyboardState& state, InjectionTags tags) : state_(state), tags_(tags) {}

@@ -2,6 +2,11 @@
 
 namespace keyloom {
 
+void KeyboardState::OwnInputArrived() {
+  if (in_flight == 0 || --in_flight > 0) return;
+  if (!held_back.empty() && !output_waiting && send_held_back) send_held_back();
+}
+
 bool IsSideModifier(int virtual_key) { return virtual_key >= 0xA0 && virtual_key <= 0xA5; }
 
 int HeldModifiers::Bit(int virtual_key) { return 1 << (virtual_key - 0xA0); }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/win32/low_level_key.h"
 
 namespace keyloom {
 
@@ -30,6 +34,18 @@ struct KeyboardState {
   // True while the handler runs for a key event, which then still waits to reach its window:
   // input sent meanwhile must wait too, or it would arrive before that key.
   bool handling_key = false;
+  // The program's input that waits to go out after the key the handler answered, and how many of
+  // the events it sent have not come through the hook yet (hooks need not see input in the order
+  // it was sent). The user's key events meanwhile would overtake them: they are held back, to be
+  // sent again behind them.
+  bool output_waiting = false;
+  int in_flight = 0;
+  std::vector<LowLevelKey> held_back;
+  // Set by the output: sends what was held back, once the program's input has come through.
+  std::function<void()> send_held_back;
+
+  bool HoldsBack() const { return output_waiting || in_flight > 0; }
+  void OwnInputArrived();
 };
 
 }  // namespace keyloom

@@ -23,9 +23,10 @@ int CurrentModifiers() {
 LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
   if (code == HC_ACTION && active.filter != nullptr) {
     const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
-    const LowLevelKey key{static_cast<int>(event.vkCode),
-                          message == WM_KEYDOWN || message == WM_SYSKEYDOWN,
-                          (event.flags & LLKHF_INJECTED) != 0, event.dwExtraInfo};
+    const LowLevelKey key{
+        static_cast<int>(event.vkCode),      message == WM_KEYDOWN || message == WM_SYSKEYDOWN,
+        (event.flags & LLKHF_INJECTED) != 0, event.dwExtraInfo,
+        static_cast<int>(event.scanCode),    (event.flags & LLKHF_EXTENDED) != 0};
     if (active.filter->Filter(key, CurrentModifiers(), active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"KeyloomKeystrokeOutput";
 constexpr UINT kSendWaitingMessage = WM_APP + 1;
+constexpr UINT_PTR kInFlightTimer = 1;
+// Input that has not come through the hook by then never will (another hook dropped it): the
+// user's keys must not stay held back behind it.
+constexpr UINT kInFlightLimitMs = 500;
 
 class SystemKeyboard final : public KeyboardFacts {
  public:
@@ -53,10 +58,31 @@ INPUT ToInput(const KeyInput& key) {
   return input;
 }
 
+// A key event of the user's, held back while the program's input waited, sent again.
+INPUT Replay(const LowLevelKey& key, std::uintptr_t tag) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.dwExtraInfo = tag;
+  input.ki.wScan = static_cast<WORD>(key.scan_code);
+  if (key.virtual_key == VK_PACKET) {
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+  } else {
+    input.ki.wVk = static_cast<WORD>(key.virtual_key);
+  }
+  if (key.extended) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+  if (!key.down) input.ki.dwFlags |= KEYEVENTF_KEYUP;
+  return input;
+}
+
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* output = reinterpret_cast<Win32KeystrokeOutput*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == kSendWaitingMessage) {
-    auto* output = reinterpret_cast<Win32KeystrokeOutput*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (output != nullptr) output->SendWaiting();
+    return 0;
+  }
+  if (message == WM_TIMER && wparam == kInFlightTimer) {
+    KillTimer(hwnd, kInFlightTimer);
+    if (output != nullptr) output->StopWaitingForInput();
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -80,11 +106,27 @@ HWND CreateOutputWindow(Win32KeystrokeOutput* output) {
 
 }  // namespace
 
-Win32KeystrokeOutput::Win32KeystrokeOutput(const KeyboardState& state, InjectionTags tags)
-    : state_(state), tags_(tags), window_(CreateOutputWindow(this)) {}
+Win32KeystrokeOutput::Win32KeystrokeOutput(KeyboardState& state, InjectionTags tags)
+    : state_(state), tags_(tags), window_(CreateOutputWindow(this)) {
+  state_.send_held_back = [this] { PostSendWaiting(); };
+}
 
 Win32KeystrokeOutput::~Win32KeystrokeOutput() {
+  state_.send_held_back = nullptr;
   if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));
+}
+
+bool Win32KeystrokeOutput::PostSendWaiting() {
+  if (state_.output_waiting) return true;
+  state_.output_waiting =
+      window_ != nullptr && PostMessageW(static_cast<HWND>(window_), kSendWaitingMessage, 0, 0);
+  return state_.output_waiting;
+}
+
+void Win32KeystrokeOutput::StopWaitingForInput() {
+  if (state_.in_flight == 0) return;
+  state_.in_flight = 0;
+  if (!state_.held_back.empty()) PostSendWaiting();
 }
 
 bool Win32KeystrokeOutput::Send(std::span<const KeyAction> actions) {
@@ -93,9 +135,8 @@ bool Win32KeystrokeOutput::Send(std::span<const KeyAction> actions) {
     SendWaiting();
     return SendNow(actions);
   }
-  const bool first = waiting_.empty();
   waiting_.insert(waiting_.end(), actions.begin(), actions.end());
-  if (first && !PostMessageW(static_cast<HWND>(window_), kSendWaitingMessage, 0, 0)) {
+  if (!PostSendWaiting()) {
     waiting_.clear();
     return false;
   }
@@ -103,21 +144,31 @@ bool Win32KeystrokeOutput::Send(std::span<const KeyAction> actions) {
 }
 
 void Win32KeystrokeOutput::SendWaiting() {
-  if (waiting_.empty()) return;
+  if (!state_.output_waiting) return;
+  state_.output_waiting = false;
   const KeyActions actions = std::exchange(waiting_, {});
-  SendNow(actions);
+  SendNow(actions, std::exchange(state_.held_back, {}));
 }
 
-bool Win32KeystrokeOutput::SendNow(std::span<const KeyAction> actions) {
-  if (actions.empty()) return true;
+bool Win32KeystrokeOutput::SendNow(std::span<const KeyAction> actions,
+                                   std::span<const LowLevelKey> held_back) {
   // The modifiers are read now: what the user holds when the keys go out is what matters.
   const KeyInputPlan plan = PlanKeyInputs(actions, SystemKeyboard(state_.held), tags_);
   std::vector<INPUT> inputs;
-  inputs.reserve(plan.inputs.size());
+  inputs.reserve(plan.inputs.size() + held_back.size());
   for (const KeyInput& key : plan.inputs) inputs.push_back(ToInput(key));
+  // In the same batch: the user's keys follow the program's, with nothing between.
+  for (const LowLevelKey& key : held_back) inputs.push_back(Replay(key, tags_.replayed));
   if (inputs.empty()) return plan.complete;
+  // Counted before they go: a hook may see them before SendInput has returned.
+  const int count = static_cast<int>(inputs.size());
+  state_.in_flight += count;
   const UINT sent =
-      SendInput(static_cast<UINT>(inputs.size()), inputs.data(), static_cast<int>(sizeof(INPUT)));
+      SendInput(static_cast<UINT>(count), inputs.data(), static_cast<int>(sizeof(INPUT)));
+  state_.in_flight = std::max(0, state_.in_flight - (count - static_cast<int>(sent)));
+  if (state_.in_flight > 0 && window_ != nullptr) {
+    SetTimer(static_cast<HWND>(window_), kInFlightTimer, kInFlightLimitMs, nullptr);
+  }
   return plan.complete && sent == inputs.size();
 }
 

@@ -1,7 +1,6 @@
 # In a plain edit control and in a RichEdit control, with Boost on and off: launches by Space,
 # Tab and an F-key chord, Send Enter, Cyrillic, CJK and emoji phrases, a 500-character phrase,
-# and keys typed 30 ms apart straight after a launch, which come after the whole phrase. (Wine
-# hands keys typed 5 ms apart to the window before the program's input.) Under a
+# and keys typed 5 ms apart straight after a launch, which come after the whole phrase. Under a
 # Russian layout Boost's Ctrl+V goes out as the V key with Ctrl (such a layout has no key that
 # types "v"; a Unicode "v" with Ctrl is no paste anywhere) and the Enter follows it. Wine turns
 # Ctrl and the V key of a Russian layout into no ^V character, which its edit controls paste on
@@ -42,7 +41,7 @@ for control in edit richedit; do
       sleep 0.6
     done
     expected+=$'Today is here.\nabc'
-    xdotool key --delay 30 t d space a b c
+    xdotool key --delay 5 t d space a b c
     expect_file "$E2E_DIR/sink.txt" "$expected"
     stop
   done

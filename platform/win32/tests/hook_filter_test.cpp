@@ -106,6 +106,40 @@ TEST_F(HookFilterTest, RestoreOfAModifierLetGoMeanwhileIsDropped) {
   EXPECT_TRUE(Key(kLeftShift, true, tags_.restore));
 }
 
+TEST_F(HookFilterTest, WhileOutputWaitsTheUsersKeysAreHeldBackAndReportedWhenSentAgain) {
+  state_.output_waiting = true;
+  EXPECT_TRUE(Key(kLetterA, true));
+  EXPECT_TRUE(Key(kLeftShift, true));
+  EXPECT_TRUE(Key(kLetterA, false));
+  EXPECT_FALSE(Key(kLetterA, true, tags_.typed));
+  EXPECT_TRUE(handler_.events.empty());
+  ASSERT_EQ(state_.held_back.size(), 3u);
+  EXPECT_EQ(state_.held_back[1].virtual_key, kLeftShift);
+  EXPECT_FALSE(state_.held_back[2].down);
+  // The user's Shift is followed when pressed, not when sent again.
+  EXPECT_TRUE(state_.held.Held(kLeftShift));
+
+  state_.output_waiting = false;
+  handler_.withhold_code = kLetterA;
+  EXPECT_TRUE(Key(kLetterA, true, tags_.replayed, true, kShiftMask));
+  ASSERT_EQ(handler_.events.size(), 1u);
+  EXPECT_EQ(handler_.events[0].modifiers, kShiftMask);
+}
+
+TEST_F(HookFilterTest, HeldBackKeysAreSentOnceTheProgramsInputHasComeThrough) {
+  int sends = 0;
+  state_.send_held_back = [&] { ++sends; };
+  state_.in_flight = 2;
+  EXPECT_TRUE(Key(kLetterA, true));
+  EXPECT_FALSE(Key(kLetterA, true, tags_.typed));
+  EXPECT_TRUE(Key(kLetterA, false));
+  EXPECT_EQ(sends, 0);
+  EXPECT_FALSE(Key(kLetterA, false, tags_.typed));
+  EXPECT_EQ(sends, 1);
+  EXPECT_EQ(state_.held_back.size(), 2u);
+  EXPECT_TRUE(handler_.events.empty());
+}
+
 TEST_F(HookFilterTest, AFaultInTheHandlerLetsTheKeyThrough) {
   handler_.throw_code = kLetterA;
   EXPECT_FALSE(Key(kLetterA, true));

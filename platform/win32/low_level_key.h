@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace keyloom {
+
+// One event of the low-level keyboard hook.
+struct LowLevelKey {
+  int virtual_key = 0;  // side-specific for modifiers: VK_LSHIFT, VK_RCONTROL ...
+  bool down = false;    // WM_KEYDOWN or WM_SYSKEYDOWN
+  bool injected = false;
+  std::uintptr_t extra_info = 0;
+  int scan_code = 0;  // the character itself for VK_PACKET
+  bool extended = false;
+};
+
+}  // namespace keyloom

@@ -17,12 +17,11 @@ void ClipboardPaste::Paste(std::string_view text) {
   if (!clipboard.ShiftInsertPastesIt()) return Type(text);
   // A paste that follows another before its restore keeps the user's text, not ours.
   if (!restore_pending_) {
-    std::optional<std::string> saved = clipboard.GetText();
-    if (!saved) return Type(text);
-    saved_text_ = std::move(*saved);
+    saved_ = clipboard.Save();
+    if (!saved_) return Type(text);
   }
   if (!clipboard.SetText(text)) {
-    if (!restore_pending_) saved_text_.clear();
+    if (!restore_pending_) saved_.reset();
     return Type(text);
   }
   restore_pending_ = true;
@@ -39,11 +38,11 @@ void ClipboardPaste::Type(std::string_view text) {
 
 void ClipboardPaste::Restore() {
   // A clipboard that another program holds open is tried again at the next tick, so that the
-  // user's text is never dropped.
-  if (!platform_.clipboard().SetText(saved_text_)) return;
+  // user's content is never dropped.
+  if (!platform_.clipboard().Restore(*saved_)) return;
   restore_timer_->SetEnabled(false);
   restore_pending_ = false;
-  saved_text_.clear();
+  saved_.reset();
 }
 
 }  // namespace keyloom

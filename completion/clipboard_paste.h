@@ -10,10 +10,10 @@
 namespace keyloom {
 
 // Pastes text into the focused window through the clipboard without destroying what the user
-// kept there: the previous text is put back once the paste has been delivered.
+// kept there: everything it held is put back once the paste has been delivered.
 class ClipboardPaste {
  public:
-  // How long after the paste keystroke the previous clipboard text is put back.
+  // How long after the paste keystroke the previous clipboard content is put back.
   static constexpr int kRestoreDelayMs = 100;
 
   ClipboardPaste(Shell& shell, Platform& platform);
@@ -29,8 +29,8 @@ class ClipboardPaste {
 
   Platform& platform_;
   std::unique_ptr<Timer> restore_timer_;
-  // The user's text while a restore is pending.
-  std::string saved_text_;
+  // The user's clipboard while a restore is pending.
+  std::unique_ptr<ClipboardSnapshot> saved_;
   bool restore_pending_ = false;
 };
 

@@ -75,15 +75,17 @@ void Playback::Deliver(const std::string& text) {
     return;
   }
   Clipboard& clipboard = platform_.clipboard();
-  std::optional<std::string> saved = clipboard.GetText();
+  std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
   if (!saved || !clipboard.SetText(text)) {
-    // The clipboard is busy: type the text instead so that nothing is lost, and leave the
-    // clipboard alone.
-    saved_clipboard_text_.clear();
+    // The clipboard is busy, or too slow to read: type the text instead so that nothing is
+    // lost, and leave the clipboard alone.
+    saved_clipboard_.reset();
     TypeLiteral(text);
     return;
   }
-  saved_clipboard_text_ = std::move(*saved);
+  // A clipboard that held nothing keeps the phrase.
+  if (saved->Empty()) saved.reset();
+  saved_clipboard_ = std::move(saved);
   TypeKeyString(platform_.keystrokes(), "^{v}");
 }
 
@@ -93,15 +95,15 @@ void Playback::TypeLiteral(std::string_view text) {
 }
 
 void Playback::OnQuietTimerTick() {
-  if (!saved_clipboard_text_.empty()) {
+  if (saved_clipboard_) {
     // A clipboard that another program holds open is tried again at the next few ticks, the
     // quiet period lasting until then, so that a moment's contention does not lose the user's
-    // text; a clipboard that stays closed longer is given up, and the keys count again.
-    if (!platform_.clipboard().SetText(saved_clipboard_text_) &&
+    // content; a clipboard that stays closed longer is given up, and the keys count again.
+    if (!platform_.clipboard().Restore(*saved_clipboard_) &&
         ++restore_retries_ <= kClipboardRestoreRetries) {
       return;
     }
-    saved_clipboard_text_.clear();
+    saved_clipboard_.reset();
   }
   restore_retries_ = 0;
   quiet_timer_.SetEnabled(false);

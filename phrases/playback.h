@@ -29,7 +29,8 @@ class Playback {
   // The quiet timer's tick: gives the clipboard its earlier text back and ends the quiet period.
   void OnQuietTimerTick();
 
-  const std::string& saved_clipboard_text() const { return saved_clipboard_text_; }
+  // Whether the user's clipboard waits to be put back.
+  bool clipboard_saved() const { return saved_clipboard_ != nullptr; }
 
  private:
   void Deliver(const std::string& text);
@@ -39,7 +40,7 @@ class Playback {
   Timer& quiet_timer_;
   std::function<bool()> boost_on_;
   std::function<void(std::string_view)> notify_;
-  std::string saved_clipboard_text_;
+  std::unique_ptr<ClipboardSnapshot> saved_clipboard_;
   int restore_retries_ = 0;
 };
 

@@ -182,7 +182,8 @@ TEST_F(SuggestionPopupTest, CompletingTheWholeWordPastesNothing) {
 }
 
 TEST_F(SuggestionPopupTest, QuickSecondCompletionStillRestoresTheUsersText) {
-  platform_.clipboard().set_content("mine");
+  const std::vector<FakeClipboard::Format> held = {{"image/png", "\x89PNG"}, {"text", "mine"}};
+  platform_.clipboard().set_formats(held);
   Offer({"hello"});
   popup_.CompleteWord("he");
   shell_.Advance(50);
@@ -191,7 +192,7 @@ TEST_F(SuggestionPopupTest, QuickSecondCompletionStillRestoresTheUsersText) {
   shell_.Advance(99);
   EXPECT_EQ(platform_.clipboard().content(), "rld");
   shell_.Advance(1);
-  EXPECT_EQ(platform_.clipboard().content(), "mine");
+  EXPECT_EQ(platform_.clipboard().formats(), held);
   EXPECT_EQ(platform_.keystrokes().TypedText(), "+{INSERT}+{INSERT}");
 }
 

@@ -132,14 +132,26 @@ TEST_F(BoostPlaybackTest, PastesAndRestoresTheClipboardAfterTheTick) {
   EXPECT_EQ(Typed(), Backspaces(3) + "^v{ENTER}");
   // Pasted as it stands: the line break and the percent sign are not key-string syntax.
   EXPECT_EQ(platform_.clipboard().content(), "Today is 12/7/2026.\r\nBye %x");
-  EXPECT_EQ(playback_.saved_clipboard_text(), "earlier");
+  EXPECT_TRUE(playback_.clipboard_saved());
+  EXPECT_TRUE(platform_.clipboard().transient());
 
   timers_.Advance(99);
   EXPECT_EQ(platform_.clipboard().content(), "Today is 12/7/2026.\r\nBye %x");
   timers_.Advance(1);
   EXPECT_EQ(platform_.clipboard().content(), "earlier");
   EXPECT_FALSE(quiet_timer_.Enabled());
-  EXPECT_EQ(playback_.saved_clipboard_text(), "");
+  EXPECT_FALSE(playback_.clipboard_saved());
+}
+
+TEST_F(BoostPlaybackTest, EveryFormatTheClipboardHeldComesBackInItsOrder) {
+  const std::vector<FakeClipboard::Format> held = {
+      {"image/png", std::string("\x89PNG\0\x01", 6)}, {"text/html", "<b>x</b>"}, {"text", ""}};
+  platform_.clipboard().set_formats(held);
+  playback_.Play({"{F9}", "phrase", false});
+  EXPECT_EQ(platform_.clipboard().content(), "phrase");
+  timers_.Advance(100);
+  EXPECT_EQ(platform_.clipboard().formats(), held);
+  EXPECT_FALSE(platform_.clipboard().transient());
 }
 
 TEST_F(BoostPlaybackTest, EmptyClipboardIsNotRestored) {

@@ -53,13 +53,13 @@ TEST(FakeClockTest, FormatsLikeAUsLocale) {
 
 TEST(FakeClipboardTest, RefusesWhenToldAndRecordsSets) {
   FakeClipboard clipboard;
-  EXPECT_EQ(clipboard.GetText(), "");
+  EXPECT_TRUE(clipboard.Save()->Empty());
   ASSERT_TRUE(clipboard.SetText("one"));
   clipboard.set_refuse_open(true);
-  EXPECT_EQ(clipboard.GetText(), std::nullopt);
+  EXPECT_EQ(clipboard.Save(), nullptr);
   EXPECT_FALSE(clipboard.SetText("two"));
   clipboard.set_refuse_open(false);
-  EXPECT_EQ(clipboard.GetText(), "one");
+  EXPECT_EQ(clipboard.content(), "one");
   EXPECT_EQ(clipboard.history(), (std::vector<std::string>{"one"}));
 }
 

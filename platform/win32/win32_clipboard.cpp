@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/win32/wide_text.h"
 
@@ -12,6 +15,144 @@ namespace {
 // Another program may hold the clipboard for a moment; a few quick tries, never a long wait,
 // since the clipboard is used on the keyboard hook's path.
 constexpr int kOpenTries = 5;
+// Reading every format may make slow owners render theirs: past this, the snapshot is given up
+// and the clipboard left alone.
+constexpr DWORD kSaveLimitMs = 1000;
+
+// How a format's data is held.
+enum class Holder { kMemory, kEnhancedMetafile, kMetafilePicture };
+
+struct SavedFormat {
+  UINT id;
+  Holder holder;
+  std::string data;  // for a metafile picture: the METAFILEPICT, then the metafile's bits
+};
+
+class Win32ClipboardSnapshot final : public ClipboardSnapshot {
+ public:
+  explicit Win32ClipboardSnapshot(std::vector<SavedFormat> formats)
+      : formats_(std::move(formats)) {}
+  bool Empty() const override { return formats_.empty(); }
+  const std::vector<SavedFormat>& formats() const { return formats_; }
+
+ private:
+  std::vector<SavedFormat> formats_;
+};
+
+std::optional<Holder> HolderOf(UINT format) {
+  switch (format) {
+    case CF_ENHMETAFILE:
+    case CF_DSPENHMETAFILE:
+      return Holder::kEnhancedMetafile;
+    case CF_METAFILEPICT:
+    case CF_DSPMETAFILEPICT:
+      return Holder::kMetafilePicture;
+    case CF_BITMAP:
+    case CF_DSPBITMAP:
+    case CF_PALETTE:
+    case CF_OWNERDISPLAY:
+      return std::nullopt;
+    default:
+      // GDI objects that only their owner can interpret.
+      if (format >= CF_GDIOBJFIRST && format <= CF_GDIOBJLAST) return std::nullopt;
+      return Holder::kMemory;
+  }
+}
+
+std::optional<std::string> MemoryBytes(HANDLE handle) {
+  const SIZE_T size = GlobalSize(handle);
+  const void* bytes = GlobalLock(handle);
+  if (bytes == nullptr) return std::nullopt;
+  std::string data(static_cast<const char*>(bytes), size);
+  GlobalUnlock(handle);
+  return data;
+}
+
+HGLOBAL MemoryBlock(const void* bytes, std::size_t size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size);
+  if (block == nullptr) return nullptr;
+  if (void* target = GlobalLock(block)) {
+    if (size != 0) std::memcpy(target, bytes, size);
+    GlobalUnlock(block);
+  }
+  return block;
+}
+
+std::optional<std::string> Copy(HANDLE handle, Holder holder) {
+  switch (holder) {
+    case Holder::kMemory:
+      return MemoryBytes(handle);
+    case Holder::kEnhancedMetafile: {
+      const auto metafile = static_cast<HENHMETAFILE>(handle);
+      std::string data(GetEnhMetaFileBits(metafile, 0, nullptr), '\0');
+      GetEnhMetaFileBits(metafile, static_cast<UINT>(data.size()),
+                         reinterpret_cast<BYTE*>(data.data()));
+      return data;
+    }
+    case Holder::kMetafilePicture: {
+      const auto* picture = static_cast<const METAFILEPICT*>(GlobalLock(handle));
+      if (picture == nullptr) return std::nullopt;
+      std::string data(reinterpret_cast<const char*>(picture), sizeof(METAFILEPICT));
+      const UINT size = GetMetaFileBitsEx(picture->hMF, 0, nullptr);
+      data.resize(sizeof(METAFILEPICT) + size);
+      GetMetaFileBitsEx(picture->hMF, size, data.data() + sizeof(METAFILEPICT));
+      GlobalUnlock(handle);
+      return data;
+    }
+  }
+  return std::nullopt;
+}
+
+// A handle that SetClipboardData takes over; nullptr when it cannot be made.
+HANDLE Recreate(const SavedFormat& format) {
+  const auto* bytes = reinterpret_cast<const BYTE*>(format.data.data());
+  switch (format.holder) {
+    case Holder::kMemory:
+      return MemoryBlock(bytes, format.data.size());
+    case Holder::kEnhancedMetafile:
+      return SetEnhMetaFileBits(static_cast<UINT>(format.data.size()), bytes);
+    case Holder::kMetafilePicture: {
+      if (format.data.size() < sizeof(METAFILEPICT)) return nullptr;
+      METAFILEPICT picture;
+      std::memcpy(&picture, bytes, sizeof(picture));
+      picture.hMF = SetMetaFileBitsEx(static_cast<UINT>(format.data.size() - sizeof(picture)),
+                                      bytes + sizeof(picture));
+      if (picture.hMF == nullptr) return nullptr;
+      HGLOBAL block = MemoryBlock(&picture, sizeof(picture));
+      if (block == nullptr) DeleteMetaFile(picture.hMF);
+      return block;
+    }
+  }
+  return nullptr;
+}
+
+void Release(HANDLE handle, Holder holder) {
+  if (holder == Holder::kEnhancedMetafile) {
+    DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle));
+  } else {
+    GlobalFree(handle);
+  }
+}
+
+bool Place(UINT id, Holder holder, HANDLE handle) {
+  if (handle == nullptr) return false;
+  // Once placed, the handle belongs to the system.
+  if (SetClipboardData(id, handle) != nullptr) return true;
+  Release(handle, holder);
+  return false;
+}
+
+// Marks that keep a moment's content out of clipboard history, cloud clipboard and clipboard
+// monitors.
+void MarkTransient() {
+  const DWORD no = 0;
+  for (const wchar_t* name : {L"ExcludeClipboardContentFromMonitorProcessing",
+                              L"CanIncludeInClipboardHistory", L"CanUploadToCloudClipboard"}) {
+    if (const UINT id = RegisterClipboardFormatW(name)) {
+      Place(id, Holder::kMemory, MemoryBlock(&no, sizeof(no)));
+    }
+  }
+}
 
 }  // namespace
 
@@ -31,41 +172,49 @@ bool Win32Clipboard::Open() {
   return false;
 }
 
-std::optional<std::string> Win32Clipboard::GetText() {
-  if (!Open()) return std::nullopt;
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-      // The data need not end with a zero where its block ends.
-      const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
-      std::size_t length = 0;
-      while (length < limit && wide[length] != L'\0') ++length;
-      text = WideToUtf8(std::wstring_view(wide, length));
-      GlobalUnlock(data);
+std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
+  if (!Open()) return nullptr;
+  const DWORD start = GetTickCount();
+  std::vector<SavedFormat> formats;
+  bool in_time = true;
+  for (UINT id = EnumClipboardFormats(0); id != 0; id = EnumClipboardFormats(id)) {
+    const std::optional<Holder> holder = HolderOf(id);
+    if (!holder) continue;
+    // Asking renders a format that its owner has only promised.
+    if (HANDLE handle = GetClipboardData(id)) {
+      if (std::optional<std::string> data = Copy(handle, *holder)) {
+        formats.push_back({id, *holder, std::move(*data)});
+      }
+    }
+    if (GetTickCount() - start > kSaveLimitMs) {
+      in_time = false;
+      break;
     }
   }
   CloseClipboard();
-  return text;
+  if (!in_time) return nullptr;
+  return std::make_unique<Win32ClipboardSnapshot>(std::move(formats));
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {
   const std::wstring wide = Utf8ToWide(text);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (block == nullptr) return false;
-  if (void* target = GlobalLock(block)) {
-    std::memcpy(target, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-  }
-  if (!Open()) {
-    GlobalFree(block);
-    return false;
-  }
+  if (!Open()) return false;
   EmptyClipboard();
-  const bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-  // Once placed, the block belongs to the system.
-  if (!placed) GlobalFree(block);
+  const bool placed = Place(CF_UNICODETEXT, Holder::kMemory,
+                            MemoryBlock(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)));
+  if (placed) MarkTransient();
   CloseClipboard();
   return placed;
+}
+
+bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
+  if (!Open()) return false;
+  EmptyClipboard();
+  for (const SavedFormat& format : static_cast<const Win32ClipboardSnapshot&>(snapshot).formats()) {
+    Place(format.id, format.holder, Recreate(format));
+  }
+  CloseClipboard();
+  return true;
 }
 
 }  // namespace keyloom

@@ -4,13 +4,6 @@
 
 namespace keyloom {
 
-std::string Latin1ToUtf8(std::string_view latin1) {
-  std::string utf8;
-  utf8.reserve(latin1.size());
-  for (const char c : latin1) AppendUtf8(utf8, static_cast<unsigned char>(c));
-  return utf8;
-}
-
 std::optional<std::string> Utf8ToLatin1(std::string_view utf8) {
   std::string latin1;
   latin1.reserve(utf8.size());

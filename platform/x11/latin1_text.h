@@ -6,9 +6,8 @@
 
 namespace keyloom {
 
-// The STRING target of X selections is ISO 8859-1.
-std::string Latin1ToUtf8(std::string_view latin1);
-// nullopt when some character has no ISO 8859-1 code.
+// The STRING target of X selections is ISO 8859-1; nullopt when some character has no
+// ISO 8859-1 code.
 std::optional<std::string> Utf8ToLatin1(std::string_view utf8);
 
 }  // namespace keyloom

@@ -5,7 +5,7 @@
 namespace keyloom {
 
 SelectionAtoms SelectionAtoms::Intern(Display* display) {
-  std::array<const char*, 11> names = {"CLIPBOARD",
+  std::array<const char*, 16> names = {"CLIPBOARD",
                                        "TARGETS",
                                        "TIMESTAMP",
                                        "MULTIPLE",
@@ -15,7 +15,12 @@ SelectionAtoms SelectionAtoms::Intern(Display* display) {
                                        "TEXT",
                                        "text/plain;charset=utf-8",
                                        "text/plain",
-                                       "KEYLOOM_TRANSFER"};
+                                       "KEYLOOM_TRANSFER",
+                                       "x-kde-passwordManagerHint",
+                                       "DELETE",
+                                       "INSERT_SELECTION",
+                                       "INSERT_PROPERTY",
+                                       "SAVE_TARGETS"};
   std::array<Atom, names.size()> atoms{};
   XInternAtoms(display, const_cast<char**>(names.data()), static_cast<int>(names.size()), False,
                atoms.data());
@@ -31,6 +36,11 @@ SelectionAtoms SelectionAtoms::Intern(Display* display) {
   result.text_plain_utf8 = atoms[8];
   result.text_plain = atoms[9];
   result.transfer = atoms[10];
+  result.password_manager_hint = atoms[11];
+  result.delete_target = atoms[12];
+  result.insert_selection = atoms[13];
+  result.insert_property = atoms[14];
+  result.save_targets = atoms[15];
   return result;
 }
 

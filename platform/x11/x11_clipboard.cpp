@@ -22,6 +22,22 @@ XID ClientOf(Display* display, XID resource) {
   return resource & ~static_cast<XID>(xcb_get_setup(XGetXCBConnection(display))->resource_id_mask);
 }
 
+// How many bytes an item of a property's format takes in Xlib's memory.
+std::size_t ItemSize(int format) {
+  return format == 32 ? sizeof(long) : format == 16 ? sizeof(short) : 1;
+}
+
+class X11ClipboardSnapshot final : public ClipboardSnapshot {
+ public:
+  explicit X11ClipboardSnapshot(std::vector<SelectionData> content)
+      : content_(std::move(content)) {}
+  bool Empty() const override { return content_.empty(); }
+  const std::vector<SelectionData>& content() const { return content_; }
+
+ private:
+  std::vector<SelectionData> content_;
+};
+
 }  // namespace
 
 struct X11Clipboard::OutgoingTransfer {
@@ -117,11 +133,11 @@ void X11Clipboard::Serve(const XSelectionRequestEvent& request) {
 bool X11Clipboard::Answer(const XSelectionRequestEvent& request, Atom property) {
   const Atom target = request.target;
   if (target == atoms_.targets) {
-    const Atom targets[] = {atoms_.targets,         atoms_.timestamp, atoms_.utf8_string,
-                            atoms_.text_plain_utf8, atoms_.text,      XA_STRING,
-                            atoms_.text_plain};
+    std::vector<Atom> targets = {atoms_.targets, atoms_.timestamp};
+    for (const SelectionData& offered : *offered_) targets.push_back(offered.target);
     XChangeProperty(display_, request.requestor, property, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(targets), std::size(targets));
+                    reinterpret_cast<const unsigned char*>(targets.data()),
+                    static_cast<int>(targets.size()));
     return true;
   }
   if (target == atoms_.timestamp) {
@@ -130,30 +146,23 @@ bool X11Clipboard::Answer(const XSelectionRequestEvent& request, Atom property) 
                     reinterpret_cast<const unsigned char*>(&time), 1);
     return true;
   }
-  std::string data;
-  Atom type = target;
-  if (target == atoms_.utf8_string || target == atoms_.text_plain_utf8 || target == atoms_.text) {
-    data = *offered_;
-    if (target == atoms_.text) type = atoms_.utf8_string;
-  } else if (target == XA_STRING || target == atoms_.text_plain) {
-    std::optional<std::string> latin1 = Utf8ToLatin1(*offered_);
-    if (!latin1) return false;
-    data = std::move(*latin1);
-  } else {
-    return false;
-  }
-  if (data.size() > kIncrementalChunk) {
+  const auto offered =
+      std::find_if(offered_->begin(), offered_->end(),
+                   [&](const SelectionData& data) { return data.target == target; });
+  if (offered == offered_->end()) return false;
+  if (offered->format == 8 && offered->data.size() > kIncrementalChunk) {
     XSelectInput(display_, request.requestor, PropertyChangeMask);
-    const long size = static_cast<long>(data.size());
+    const long size = static_cast<long>(offered->data.size());
     XChangeProperty(display_, request.requestor, property, atoms_.incr, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&size), 1);
+    // The data is copied once per fetch: a restore may replace the offer meanwhile.
     transfers_.push_back(std::make_unique<OutgoingTransfer>(
-        OutgoingTransfer{request.requestor, property, type, std::move(data)}));
+        OutgoingTransfer{request.requestor, property, offered->type, offered->data}));
     return true;
   }
-  XChangeProperty(display_, request.requestor, property, type, 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(data.data()),
-                  static_cast<int>(data.size()));
+  XChangeProperty(display_, request.requestor, property, offered->type, offered->format,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(offered->data.data()),
+                  static_cast<int>(offered->data.size() / ItemSize(offered->format)));
   Fetched(request.requestor);
   return true;
 }
@@ -209,10 +218,43 @@ std::optional<Time> X11Clipboard::ServerTime() {
   return property_time_;
 }
 
+std::vector<SelectionData> X11Clipboard::TextTargets(std::string_view text) const {
+  const std::string utf8(text);
+  std::vector<SelectionData> targets = {{atoms_.utf8_string, atoms_.utf8_string, 8, utf8},
+                                        {atoms_.text_plain_utf8, atoms_.text_plain_utf8, 8, utf8},
+                                        {atoms_.text, atoms_.utf8_string, 8, utf8}};
+  // Text that Latin-1 cannot hold is offered as UTF-8 only.
+  if (std::optional<std::string> latin1 = Utf8ToLatin1(text)) {
+    targets.push_back({XA_STRING, XA_STRING, 8, *latin1});
+    targets.push_back({atoms_.text_plain, atoms_.text_plain, 8, *latin1});
+  }
+  return targets;
+}
+
 bool X11Clipboard::SetText(std::string_view text) {
+  std::vector<SelectionData> content = TextTargets(text);
+  content.push_back({atoms_.password_manager_hint, atoms_.password_manager_hint, 8, "secret"});
+  return Own(std::move(content));
+}
+
+bool X11Clipboard::Restore(const ClipboardSnapshot& snapshot) {
+  const auto& content = static_cast<const X11ClipboardSnapshot&>(snapshot).content();
+  if (!content.empty()) return Own(content);
+  // The clipboard held nothing: nothing of ours stays on it.
+  Drain();
+  if (!offered_) return true;
   const std::optional<Time> time = ServerTime();
   if (!time) return false;
-  offered_ = std::string(text);
+  XSetSelectionOwner(display_, atoms_.clipboard, None, *time);
+  offered_.reset();
+  XFlush(display_);
+  return true;
+}
+
+bool X11Clipboard::Own(std::vector<SelectionData> content) {
+  const std::optional<Time> time = ServerTime();
+  if (!time) return false;
+  offered_ = std::move(content);
   owned_since_ = *time;
   XSetSelectionOwner(display_, atoms_.clipboard, window_, *time);
   if (XGetSelectionOwner(display_, atoms_.clipboard) != window_) {
@@ -228,23 +270,49 @@ bool X11Clipboard::SetText(std::string_view text) {
   return true;
 }
 
-std::optional<std::string> X11Clipboard::GetText() {
-  Drain();  // a SelectionClear may be waiting
-  if (offered_) return offered_;
-  if (std::optional<std::string> own = own_windows_text_()) return own;
-  if (XGetSelectionOwner(display_, atoms_.clipboard) == None) return std::string();
-  const Clock::time_point deadline = Clock::now() + kReadWait;
-  for (const Atom target : {atoms_.utf8_string, static_cast<Atom>(XA_STRING)}) {
-    std::optional<std::string> text = Read(target, deadline);
-    if (!text) return std::nullopt;  // no answer: busy
-    if (!text->empty() || target == XA_STRING) {
-      return target == XA_STRING ? Latin1ToUtf8(*text) : *text;
-    }
-  }
-  return std::string();
+bool X11Clipboard::AnsweredByOwner(Atom target) const {
+  return target == atoms_.targets || target == atoms_.timestamp || target == atoms_.multiple ||
+         target == atoms_.delete_target || target == atoms_.insert_selection ||
+         target == atoms_.insert_property || target == atoms_.save_targets;
 }
 
-std::optional<std::string> X11Clipboard::Read(Atom target, Clock::time_point deadline) {
+std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
+  Drain();  // a SelectionClear may be waiting
+  if (offered_) return std::make_unique<X11ClipboardSnapshot>(*offered_);
+  if (std::optional<std::string> own = own_windows_text_()) {
+    return std::make_unique<X11ClipboardSnapshot>(TextTargets(*own));
+  }
+  if (XGetSelectionOwner(display_, atoms_.clipboard) == None) {
+    return std::make_unique<X11ClipboardSnapshot>(std::vector<SelectionData>{});
+  }
+  const Clock::time_point deadline = Clock::now() + kReadWait;
+  const std::optional<SelectionData> list = Read(atoms_.targets, deadline);
+  if (!list) return nullptr;  // no answer: busy
+  std::vector<Atom> targets;
+  if (list->type == XA_ATOM && list->format == 32) {
+    const auto* atoms = reinterpret_cast<const long*>(list->data.data());
+    for (std::size_t i = 0; i < list->data.size() / sizeof(long); ++i) {
+      const auto target = static_cast<Atom>(atoms[i]);
+      if (!AnsweredByOwner(target) &&
+          std::find(targets.begin(), targets.end(), target) == targets.end()) {
+        targets.push_back(target);
+      }
+    }
+  } else {
+    // An owner from before TARGETS: its text, if any.
+    targets = {atoms_.utf8_string, XA_STRING};
+  }
+  std::vector<SelectionData> content;
+  for (const Atom target : targets) {
+    std::optional<SelectionData> data = Read(target, deadline);
+    // An owner that stops answering leaves the clipboard alone: a part of it is no snapshot.
+    if (!data) return nullptr;
+    if (data->type != None) content.push_back(std::move(*data));
+  }
+  return std::make_unique<X11ClipboardSnapshot>(std::move(content));
+}
+
+std::optional<SelectionData> X11Clipboard::Read(Atom target, Clock::time_point deadline) {
   conversion_.reset();
   XDeleteProperty(display_, window_, atoms_.transfer);
   XConvertSelection(display_, atoms_.clipboard, target, atoms_.transfer, window_, CurrentTime);
@@ -252,13 +320,13 @@ std::optional<std::string> X11Clipboard::Read(Atom target, Clock::time_point dea
   if (!WaitFor([this] { return conversion_.has_value(); }, deadline - Clock::now())) {
     return std::nullopt;
   }
-  // Refused: the owner holds no text of this kind (an image, say).
-  if (conversion_->property == None) return std::string();
-  return ReadProperty(deadline);
+  // Refused: the owner cannot give this target (or has gone).
+  if (conversion_->property == None) return SelectionData{target, None, 8, {}};
+  return ReadProperty(target, deadline);
 }
 
-std::optional<std::string> X11Clipboard::ReadProperty(Clock::time_point deadline) {
-  std::string data;
+std::optional<SelectionData> X11Clipboard::ReadProperty(Atom target, Clock::time_point deadline) {
+  SelectionData data{target, None, 8, {}};
   bool incremental = false;
   for (;;) {
     property_arrived_ = false;
@@ -271,10 +339,13 @@ std::optional<std::string> X11Clipboard::ReadProperty(Clock::time_point deadline
                            &type, &format, &items, &after, &bytes) != Success) {
       return std::nullopt;
     }
-    const std::size_t size =
-        items * static_cast<std::size_t>(format == 32 ? sizeof(long) : format / 8);
+    const std::size_t size = items * ItemSize(format);
     const bool starts_incremental = type == atoms_.incr && !incremental;
-    if (!starts_incremental && bytes != nullptr) data.append(reinterpret_cast<char*>(bytes), size);
+    if (!starts_incremental && type != None) {
+      data.type = type;
+      data.format = format;
+      if (bytes != nullptr) data.data.append(reinterpret_cast<char*>(bytes), size);
+    }
     if (bytes != nullptr) XFree(bytes);
     XFlush(display_);
     if (starts_incremental) {

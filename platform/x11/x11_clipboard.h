@@ -16,18 +16,28 @@
 
 namespace keyloom {
 
-// The CLIPBOARD selection on a connection of its own, text only. X11 clients fetch a paste
+// One target that the clipboard offers, with its data as the property carries it.
+struct SelectionData {
+  Atom target = None;
+  Atom type = None;  // None: the owner refused the target
+  int format = 8;    // 8, 16 or 32, as in XChangeProperty
+  std::string data;  // for 16 and 32, the items as Xlib holds them (short, long)
+};
+
+// The CLIPBOARD selection on a connection of its own. X11 clients fetch a paste
 // after the paste key has reached them, by asking the owner; a program that owned the
 // selection through its toolkit could only answer from its event loop, after the key event
 // that pasted had ended and whatever it typed next had overtaken the paste. Here the owner is
 // this connection, which answers while the program waits for the fetch (AwaitPasteFetch) and,
-// when idle, from the event loop.
+// when idle, from the event loop. A snapshot reads every target the owner offers, and a
+// restore offers them all again, byte for byte, from this connection.
 class X11Clipboard final : public Clipboard {
  public:
   // How long a paste key waits for the focused window to fetch the text: a window where the
   // key means something else never fetches.
   static constexpr std::chrono::milliseconds kPasteFetchWait{400};
-  // How long reading the clipboard of another program may take before it counts as busy.
+  // How long reading the clipboard of another program, every target of it, may take before it
+  // counts as busy.
   static constexpr std::chrono::milliseconds kReadWait{1000};
 
   // `display` is the clipboard's own connection and must outlive it. `own_windows_text` gives
@@ -38,8 +48,9 @@ class X11Clipboard final : public Clipboard {
   X11Clipboard(const X11Clipboard&) = delete;
   X11Clipboard& operator=(const X11Clipboard&) = delete;
 
-  std::optional<std::string> GetText() override;
+  std::unique_ptr<ClipboardSnapshot> Save() override;
   bool SetText(std::string_view text) override;
+  bool Restore(const ClipboardSnapshot& snapshot) override;
   bool ShiftInsertPastesIt() const override { return false; }
 
   // After a paste key went out: serves the clipboard until the client of the focused window has
@@ -56,11 +67,17 @@ class X11Clipboard final : public Clipboard {
   void HandleEvent(const XEvent& event);
   void Serve(const XSelectionRequestEvent& request);
   bool Answer(const XSelectionRequestEvent& request, Atom property);
+  // Takes the clipboard over, offering `content`; whether it could.
+  bool Own(std::vector<SelectionData> content);
+  std::vector<SelectionData> TextTargets(std::string_view text) const;
+  // Whether a target is answered by whoever owns the clipboard rather than kept as data.
+  bool AnsweredByOwner(Atom target) const;
   void ContinueTransfer(const XPropertyEvent& event);
   void Fetched(::Window requestor);
   std::optional<Time> ServerTime();
-  std::optional<std::string> Read(Atom target, Clock::time_point deadline);
-  std::optional<std::string> ReadProperty(Clock::time_point deadline);
+  // nullopt when the owner did not answer in time.
+  std::optional<SelectionData> Read(Atom target, Clock::time_point deadline);
+  std::optional<SelectionData> ReadProperty(Atom target, Clock::time_point deadline);
 
   Display* display_;
   ::Window window_;
@@ -68,7 +85,8 @@ class X11Clipboard final : public Clipboard {
   std::function<std::optional<std::string>()> own_windows_text_;
   std::unique_ptr<QtEventSource> events_;  // from the first SetText on
 
-  std::optional<std::string> offered_;  // the text while this connection owns the clipboard
+  // What this connection offers while it owns the clipboard.
+  std::optional<std::vector<SelectionData>> offered_;
   Time owned_since_ = CurrentTime;
   std::vector<std::unique_ptr<OutgoingTransfer>> transfers_;
 

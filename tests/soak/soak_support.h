@@ -44,13 +44,18 @@ class SoakRandom {
 // the platform layer record every call, which would grow with the events.)
 class SoakClipboard final : public Clipboard {
  public:
-  std::optional<std::string> GetText() override {
-    if (refuse_open_) return std::nullopt;
-    return content_.value_or("");
+  std::unique_ptr<ClipboardSnapshot> Save() override {
+    if (refuse_open_) return nullptr;
+    return std::make_unique<Snapshot>(content_);
   }
   bool SetText(std::string_view text) override {
     if (refuse_open_) return false;
     content_ = std::string(text);
+    return true;
+  }
+  bool Restore(const ClipboardSnapshot& snapshot) override {
+    if (refuse_open_) return false;
+    content_ = static_cast<const Snapshot&>(snapshot).content;
     return true;
   }
   bool ShiftInsertPastesIt() const override { return true; }
@@ -59,6 +64,11 @@ class SoakClipboard final : public Clipboard {
   void set_refuse_open(bool refuse) { refuse_open_ = refuse; }
 
  private:
+  struct Snapshot final : ClipboardSnapshot {
+    explicit Snapshot(std::optional<std::string> text) : content(std::move(text)) {}
+    bool Empty() const override { return !content; }
+    std::optional<std::string> content;
+  };
   std::optional<std::string> content_;
   bool refuse_open_ = false;
 };

@@ -1,5 +1,12 @@
 // The platform services that talk to the system, run under Windows or Wine.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/win32/named_virtual_keys.h"
@@ -11,13 +18,68 @@
 namespace keyloom {
 namespace {
 
-TEST(Win32ClipboardTest, KeepsUnicodeText) {
+// What the clipboard holds in `format`, read as another program would; nullopt when nothing.
+std::optional<std::string> Held(UINT format) {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::string> data;
+  if (HANDLE handle = GetClipboardData(format)) {
+    if (const void* bytes = GlobalLock(handle)) {
+      data = std::string(static_cast<const char*>(bytes), GlobalSize(handle));
+      GlobalUnlock(handle);
+    }
+  }
+  CloseClipboard();
+  return data;
+}
+
+void Put(const std::vector<std::pair<UINT, std::string>>& formats) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  for (const auto& [format, data] : formats) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, data.size());
+    std::memcpy(GlobalLock(block), data.data(), data.size());
+    GlobalUnlock(block);
+    SetClipboardData(format, block);
+  }
+  CloseClipboard();
+}
+
+TEST(Win32ClipboardTest, PutsEveryFormatBackByteForByteAndMarksItsOwnText) {
   Win32Clipboard clipboard;
-  const std::string text = "caf\xC3\xA9 \xD0\x96 \xF0\x9F\x98\x80";
-  ASSERT_TRUE(clipboard.SetText(text));
-  EXPECT_EQ(clipboard.GetText(), text);
-  ASSERT_TRUE(clipboard.SetText(""));
-  EXPECT_EQ(clipboard.GetText(), "");
+  const UINT html = RegisterClipboardFormatW(L"HTML Format");
+  const UINT history = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
+  BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 2, 2, 1, 32, BI_RGB, 16, 0, 0, 0, 0};
+  std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
+  dib += std::string("\x01\x02\x03\x00\x04\x05\x06\x00\x07\x08\x09\x00\x0a\x0b\x0c\x00", 16);
+  const std::string html_data = "Version:0.9\r\nStartHTML:0\r\n<b>caf\xC3\xA9</b>";
+  const std::string text("c\0a\0f\0\xE9\0\0\0", 10);  // UTF-16 "café"
+  Put({{CF_DIB, dib}, {html, html_data}, {CF_UNICODETEXT, text}});
+
+  const std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
+  ASSERT_NE(saved, nullptr);
+  EXPECT_FALSE(saved->Empty());
+  ASSERT_TRUE(clipboard.SetText("caf\xC3\xA9 \xD0\x96 \xF0\x9F\x98\x80"));
+  EXPECT_EQ(Held(CF_UNICODETEXT),
+            std::string("c\0a\0f\0\xE9\0 \0\x16\x04 \0\x3D\xD8\x00\xDE\0\0", 20));
+  EXPECT_EQ(Held(history), std::string(4, '\0'));
+  EXPECT_EQ(Held(html), std::nullopt);
+
+  ASSERT_TRUE(clipboard.Restore(*saved));
+  EXPECT_EQ(Held(CF_DIB), dib);
+  EXPECT_EQ(Held(html), html_data);
+  EXPECT_EQ(Held(CF_UNICODETEXT), text);
+  EXPECT_EQ(Held(history), std::nullopt);
+}
+
+TEST(Win32ClipboardTest, AnEmptyClipboardIsSavedAsEmptyAndPutBackEmpty) {
+  Win32Clipboard clipboard;
+  Put({});
+  const std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
+  ASSERT_NE(saved, nullptr);
+  EXPECT_TRUE(saved->Empty());
+  ASSERT_TRUE(clipboard.SetText("x"));
+  ASSERT_TRUE(clipboard.Restore(*saved));
+  EXPECT_EQ(CountClipboardFormats(), 0);
 }
 
 TEST(Win32ClockTest, FormatsTheGivenTime) {

@@ -285,7 +285,7 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
   if (XGetSelectionOwner(display_, atoms_.clipboard) == None) {
     return std::make_unique<X11ClipboardSnapshot>(std::vector<SelectionData>{});
   }
-  const Clock::time_point deadline = Clock::now() + kReadWait;
+  const Clock::time_point deadline = Clock::now() + kSnapshotWait;
   const std::optional<SelectionData> list = Read(atoms_.targets, deadline);
   if (!list) return nullptr;  // no answer: busy
   std::vector<Atom> targets;

@@ -36,9 +36,11 @@ class X11Clipboard final : public Clipboard {
   // How long a paste key waits for the focused window to fetch the text: a window where the
   // key means something else never fetches.
   static constexpr std::chrono::milliseconds kPasteFetchWait{400};
-  // How long reading the clipboard of another program, every target of it, may take before it
-  // counts as busy.
+  // How long the server may take to tell the time, before the clipboard counts as busy.
   static constexpr std::chrono::milliseconds kReadWait{1000};
+  // How long reading the clipboard of another program, every target of it, may take inside a
+  // key event; past this the snapshot is given up (the caller types instead).
+  static constexpr std::chrono::milliseconds kSnapshotWait{300};
 
   // `display` is the clipboard's own connection and must outlive it. `own_windows_text` gives
   // the text when the program's own windows hold the clipboard: they answer from the event

@@ -1,0 +1,40 @@
+# What the user copied survives a Boost launch whole: an image, HTML, a file list and text that
+# another program offers at once come back afterwards as the same targets with the same bytes,
+# the image large enough to be fetched in pieces.
+source "$(dirname "$0")/lib.sh"
+OWNER_BINARY=$3
+start_display
+start_tray
+start_quipcast
+start_sink
+sample=$'This is a sample \nI hope you like it'
+quipcast_menu alt+h Return  # Help > Load Samples
+sleep 0.3
+
+head -c 3000000 /dev/urandom >"$E2E_DIR/image.png"
+printf '<p>caf\xc3\xa9 <b>bold</b></p>' >"$E2E_DIR/page.html"
+printf 'file:///tmp/one.txt\r\nfile:///tmp/two.png\r\n' >"$E2E_DIR/files.txt"
+printf 'the user\xe2\x80\x99s words' >"$E2E_DIR/words.txt"
+"$OWNER_BINARY" image/png "$E2E_DIR/image.png" text/html "$E2E_DIR/page.html" \
+  text/uri-list "$E2E_DIR/files.txt" UTF8_STRING "$E2E_DIR/words.txt" >"$E2E_DIR/owner.log" &
+E2E_PIDS+=($!)
+wait_until 5 grep -qx owned "$E2E_DIR/owner.log" || fail "the other program did not copy"
+
+# The targets the clipboard offers with their data's checksums, less those that every owner
+# answers for itself.
+clipboard_state() {
+  local target
+  xclip -o -selection clipboard -t TARGETS | sort |
+    grep -v -x -e TARGETS -e TIMESTAMP -e MULTIPLE -e SAVE_TARGETS |
+    while read -r target; do
+      echo "$target $(xclip -o -selection clipboard -t "$target" | sha256sum)"
+    done
+}
+before=$(clipboard_state)
+[ "$(echo "$before" | wc -l)" -eq 4 ] || fail "the copied formats are not all there: $before"
+
+type_in_sink "sp "
+expect_file "$E2E_DIR/sink.txt" "$sample"
+sleep 0.5  # the quiet period, after which the clipboard comes back
+after=$(clipboard_state)
+[ "$after" == "$before" ] || fail "the clipboard offers"$'\n'"$after"$'\n'"instead of"$'\n'"$before"

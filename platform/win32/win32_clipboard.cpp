@@ -154,14 +154,59 @@ void MarkTransient() {
   }
 }
 
+LRESULT CALLBACK ClipboardWindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* clipboard = reinterpret_cast<Win32Clipboard*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (clipboard != nullptr) {
+    switch (message) {
+      case WM_RENDERFORMAT:
+        if (wparam == CF_UNICODETEXT) clipboard->Render();
+        return 0;
+      case WM_RENDERALLFORMATS:
+        // Leaving while the text is still promised: it is put there for good.
+        if (OpenClipboard(hwnd)) {
+          if (GetClipboardOwner() == hwnd) clipboard->Render();
+          CloseClipboard();
+        }
+        return 0;
+      case WM_DESTROYCLIPBOARD:
+        clipboard->Emptied();
+        return 0;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+HWND CreateClipboardWindow(Win32Clipboard* clipboard) {
+  static const bool registered = [] {
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = ClipboardWindowProcedure;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = L"KeyloomClipboard";
+    return RegisterClassW(&window_class) != 0;
+  }();
+  if (!registered) return nullptr;
+  HWND window = CreateWindowExW(0, L"KeyloomClipboard", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (window != nullptr) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(clipboard));
+  }
+  return window;
+}
+
 }  // namespace
 
-Win32Clipboard::Win32Clipboard()
-    : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr)) {}
+Win32Clipboard::Win32Clipboard() : window_(CreateClipboardWindow(this)) {}
 
 Win32Clipboard::~Win32Clipboard() {
   if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));
+}
+
+void Win32Clipboard::Render() {
+  fetched_ = true;
+  Place(CF_UNICODETEXT, Holder::kMemory,
+        MemoryBlock(offered_.c_str(), (offered_.size() + 1) * sizeof(wchar_t)));
 }
 
 bool Win32Clipboard::Open() {
@@ -197,17 +242,23 @@ std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {
-  const std::wstring wide = Utf8ToWide(text);
   if (!Open()) return false;
   EmptyClipboard();
-  const bool placed = Place(CF_UNICODETEXT, Holder::kMemory,
-                            MemoryBlock(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)));
+  offered_ = Utf8ToWide(text);
+  // Promised, not placed: the window's request tells that the paste has been fetched.
+  SetLastError(0);
+  SetClipboardData(CF_UNICODETEXT, nullptr);
+  const bool placed = GetLastError() == 0;
+  fetched_ = !placed;
+  offered_at_ = GetTickCount();
   if (placed) MarkTransient();
   CloseClipboard();
   return placed;
 }
 
 bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
+  // The user's content waits until the window has the paste, briefly: the caller tries again.
+  if (!fetched_ && GetTickCount() - offered_at_ < kFetchWaitMs) return false;
   if (!Open()) return false;
   EmptyClipboard();
   for (const SavedFormat& format : static_cast<const Win32ClipboardSnapshot&>(snapshot).formats()) {

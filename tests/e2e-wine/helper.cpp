@@ -11,6 +11,10 @@
 //   e2e_helper registry               prints every value under HKCU\Software\Keyloom as
 //                                     "Section\Name=Value", sorted
 //   e2e_helper clipboard TEXT         puts TEXT on the clipboard
+//   e2e_helper copy-picture           puts a small bitmap, HTML and text on the clipboard at
+//                                     once, as a browser copying a picture does
+//   e2e_helper clipboard-formats      prints, for the bitmap, the HTML and the text, the
+//                                     format's name and a checksum of its bytes
 //   e2e_helper forget                 deletes HKCU\Software\Keyloom: the user's first start
 //   e2e_helper store SECTION NAME VALUE
 //                                     writes one string value under HKCU\Software\Keyloom
@@ -24,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,6 +134,63 @@ int SetClipboard(const std::wstring& text) {
   return 0;
 }
 
+constexpr UINT kUnicodeText = CF_UNICODETEXT;
+
+UINT HtmlFormat() { return RegisterClipboardFormatW(L"HTML Format"); }
+
+void Place(UINT format, const void* bytes, size_t size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(block), bytes, size);
+  GlobalUnlock(block);
+  SetClipboardData(format, block);
+}
+
+int CopyPicture() {
+  BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 2, 2, 1, 32, BI_RGB, 16, 2835, 2835, 0, 0};
+  std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
+  for (int i = 0; i < 16; ++i) dib.push_back(static_cast<char>(i * 17));
+  const std::string html =
+      "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000177\r\nStartFragment:0000000141"
+      "\r\nEndFragment:0000000163\r\n<html><body><!--StartFragment--><img src=a.png>"
+      "<!--EndFragment--></body></html>";
+  const std::wstring text = L"a.png \u00e9\u0416";
+  HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  if (!OpenClipboard(owner)) return 1;
+  EmptyClipboard();
+  Place(CF_DIB, dib.data(), dib.size());
+  Place(HtmlFormat(), html.c_str(), html.size() + 1);
+  Place(kUnicodeText, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  CloseClipboard();
+  return 0;
+}
+
+int PrintClipboardFormats() {
+  if (!OpenClipboard(nullptr)) return 1;
+  for (const auto& [name, format] : {std::pair<const char*, UINT>{"DIB", CF_DIB},
+                                     {"HTML Format", HtmlFormat()},
+                                     {"Unicode text", kUnicodeText}}) {
+    std::string line = name;
+    if (HANDLE handle = GetClipboardData(format)) {
+      const auto* bytes = static_cast<const unsigned char*>(GlobalLock(handle));
+      // FNV-1a over the bytes, with their count.
+      unsigned long long hash = 14695981039346656037ull;
+      const SIZE_T size = GlobalSize(handle);
+      for (SIZE_T i = 0; bytes != nullptr && i < size; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+      GlobalUnlock(handle);
+      char figures[64];
+      snprintf(figures, sizeof(figures), " %llu bytes, %016llx",
+               static_cast<unsigned long long>(size), hash);
+      line += figures;
+    } else {
+      line += " missing";
+    }
+    Print(line);
+  }
+  CloseClipboard();
+  return 0;
+}
+
 struct ClassSearch {
   std::wstring name;
   HWND found = nullptr;
@@ -226,5 +288,7 @@ int wmain(int argc, wchar_t** argv) {
                : 1;
   }
   if (command == L"clipboard" && argc == 3) return SetClipboard(argument);
+  if (command == L"copy-picture" && argc == 2) return CopyPicture();
+  if (command == L"clipboard-formats" && argc == 2) return PrintClipboardFormats();
   return 2;
 }

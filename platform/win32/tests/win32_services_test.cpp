@@ -78,6 +78,9 @@ TEST(Win32ClipboardTest, AnEmptyClipboardIsSavedAsEmptyAndPutBackEmpty) {
   ASSERT_NE(saved, nullptr);
   EXPECT_TRUE(saved->Empty());
   ASSERT_TRUE(clipboard.SetText("x"));
+  // Not before the paste has been fetched.
+  EXPECT_FALSE(clipboard.Restore(*saved));
+  EXPECT_EQ(Held(CF_UNICODETEXT), std::string("x\0\0\0", 4));
   ASSERT_TRUE(clipboard.Restore(*saved));
   EXPECT_EQ(CountClipboardFormats(), 0);
 }

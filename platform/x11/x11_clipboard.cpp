@@ -315,11 +315,17 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
 std::optional<SelectionData> X11Clipboard::Read(Atom target, Clock::time_point deadline) {
   conversion_.reset();
   XDeleteProperty(display_, window_, atoms_.transfer);
+  const ::Window owner = XGetSelectionOwner(display_, atoms_.clipboard);
   XConvertSelection(display_, atoms_.clipboard, target, atoms_.transfer, window_, CurrentTime);
   XFlush(display_);
-  if (!WaitFor([this] { return conversion_.has_value(); }, deadline - Clock::now())) {
-    return std::nullopt;
-  }
+  // An owner that quits before answering never will: its content is gone, and what was read of
+  // it is no snapshot.
+  const bool answered = WaitFor(
+      [&] {
+        return conversion_.has_value() || XGetSelectionOwner(display_, atoms_.clipboard) != owner;
+      },
+      deadline - Clock::now());
+  if (!answered || !conversion_) return std::nullopt;
   // Refused: the owner cannot give this target (or has gone).
   if (conversion_->property == None) return SelectionData{target, None, 8, {}};
   return ReadProperty(target, deadline);

@@ -77,7 +77,7 @@ class X11Clipboard final : public Clipboard {
   void ContinueTransfer(const XPropertyEvent& event);
   void Fetched(::Window requestor);
   std::optional<Time> ServerTime();
-  // nullopt when the owner did not answer in time.
+  // nullopt when the owner did not answer in time, or quit first.
   std::optional<SelectionData> Read(Atom target, Clock::time_point deadline);
   std::optional<SelectionData> ReadProperty(Atom target, Clock::time_point deadline);
 

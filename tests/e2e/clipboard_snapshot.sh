@@ -1,6 +1,7 @@
 # What the user copied survives a Boost launch whole: an image, HTML, a file list and text that
 # another program offers at once come back afterwards as the same targets with the same bytes,
-# the image large enough to be fetched in pieces.
+# the image large enough to be fetched in pieces; a target that the owner lists but refuses is
+# left out.
 source "$(dirname "$0")/lib.sh"
 OWNER_BINARY=$3
 start_display
@@ -16,7 +17,8 @@ printf '<p>caf\xc3\xa9 <b>bold</b></p>' >"$E2E_DIR/page.html"
 printf 'file:///tmp/one.txt\r\nfile:///tmp/two.png\r\n' >"$E2E_DIR/files.txt"
 printf 'the user\xe2\x80\x99s words' >"$E2E_DIR/words.txt"
 "$OWNER_BINARY" image/png "$E2E_DIR/image.png" text/html "$E2E_DIR/page.html" \
-  text/uri-list "$E2E_DIR/files.txt" UTF8_STRING "$E2E_DIR/words.txt" >"$E2E_DIR/owner.log" &
+  text/uri-list "$E2E_DIR/files.txt" application/x-unreadable - UTF8_STRING "$E2E_DIR/words.txt" \
+  >"$E2E_DIR/owner.log" &
 E2E_PIDS+=($!)
 wait_until 5 grep -qx owned "$E2E_DIR/owner.log" || fail "the other program did not copy"
 
@@ -25,7 +27,7 @@ wait_until 5 grep -qx owned "$E2E_DIR/owner.log" || fail "the other program did 
 clipboard_state() {
   local target
   xclip -o -selection clipboard -t TARGETS | sort |
-    grep -v -x -e TARGETS -e TIMESTAMP -e MULTIPLE -e SAVE_TARGETS |
+    grep -v -x -e TARGETS -e TIMESTAMP -e MULTIPLE -e SAVE_TARGETS -e application/x-unreadable |
     while read -r target; do
       echo "$target $(xclip -o -selection clipboard -t "$target" | sha256sum)"
     done
@@ -38,3 +40,22 @@ expect_file "$E2E_DIR/sink.txt" "$sample"
 sleep 0.5  # the quiet period, after which the clipboard comes back
 after=$(clipboard_state)
 [ "$after" == "$before" ] || fail "the clipboard offers"$'\n'"$after"$'\n'"instead of"$'\n'"$before"
+xclip -o -selection clipboard -t TARGETS | grep -qx application/x-unreadable &&
+  fail "a target that could not be read is offered"
+
+# An owner that quits while Quipcast reads its clipboard: nothing is left to keep, and the
+# phrase is typed at once rather than put where nothing can be put back.
+"$OWNER_BINARY" --vanish image/png "$E2E_DIR/image.png" >"$E2E_DIR/owner.log" &
+E2E_PIDS+=($!)
+wait_until 5 grep -qx owned "$E2E_DIR/owner.log" || fail "the other program did not copy"
+type_in_sink " sp "
+expect_file "$E2E_DIR/sink.txt" "$sample $sample"
+sleep 0.5
+
+# A clipboard that holds nothing keeps the phrase, marked for clipboard managers to skip.
+type_in_sink " sp "
+expect_file "$E2E_DIR/sink.txt" "$sample $sample $sample"
+sleep 0.5
+[ "$(xclip -o -selection clipboard -t x-kde-passwordManagerHint)" == secret ] ||
+  fail "the phrase left on the clipboard is not marked for clipboard managers"
+[ "$(xclip -o -selection clipboard | tr -d "\r")" == "$sample" ] || fail "the phrase did not stay on the clipboard"

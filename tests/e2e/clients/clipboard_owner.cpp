@@ -1,11 +1,14 @@
 // A program that copies several formats at once, as an image viewer or a browser does: owns
 // CLIPBOARD and offers each TARGET with the bytes of its FILE, large ones incrementally, until
-// another client takes the clipboard over. Prints "owned" once it owns it.
-// Usage: clipboard_owner TARGET FILE [TARGET FILE]...
+// another client takes the clipboard over. Prints "owned" once it owns it. A FILE of "-" makes
+// a target that is listed but refused; with --vanish the program ends as soon as it has listed
+// its targets, as an owner that quits while the clipboard is being read.
+// Usage: clipboard_owner [--vanish] TARGET FILE [TARGET FILE]...
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 constexpr int kMaxTargets = 16;
 constexpr long kChunk = 64 * 1024;
@@ -41,6 +44,11 @@ static unsigned char* ReadFile(const char* path, long* size) {
 
 int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
+  const bool vanish = argc > 1 && std::string(argv[1]) == "--vanish";
+  if (vanish) {
+    --argc;
+    ++argv;
+  }
   if (display == nullptr || argc < 3 || (argc - 1) % 2 != 0) return 2;
   const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
   const Atom targets = XInternAtom(display, "TARGETS", False);
@@ -49,6 +57,9 @@ int main(int argc, char** argv) {
   int count = 0;
   for (int i = 1; i + 1 < argc && count < kMaxTargets; i += 2, ++count) {
     offers[count].target = XInternAtom(display, argv[i], False);
+    offers[count].size = -1;
+    offers[count].data = nullptr;
+    if (std::string(argv[i + 1]) == "-") continue;
     offers[count].data = ReadFile(argv[i + 1], &offers[count].size);
     if (offers[count].data == nullptr) return 2;
   }
@@ -110,7 +121,7 @@ int main(int argc, char** argv) {
       reply.property = property;
     }
     for (int i = 0; i < count; ++i) {
-      if (request->target != offers[i].target) continue;
+      if (request->target != offers[i].target || offers[i].size < 0) continue;
       if (offers[i].size > kChunk && transferring < kMaxTargets) {
         XSelectInput(display, request->requestor, PropertyChangeMask);
         XChangeProperty(display, request->requestor, property, incr, 32, PropModeReplace,
@@ -124,5 +135,6 @@ int main(int argc, char** argv) {
     }
     XSendEvent(display, request->requestor, False, NoEventMask, reinterpret_cast<XEvent*>(&reply));
     XFlush(display);
+    if (vanish && request->target == targets) return 0;
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/message_window.h"
 #include "platform/win32/wide_text.h"
 
 namespace keyloom {
@@ -155,7 +156,7 @@ void MarkTransient() {
 }
 
 LRESULT CALLBACK ClipboardWindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* clipboard = reinterpret_cast<Win32Clipboard*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* clipboard = OwnerOf<Win32Clipboard>(hwnd);
   if (clipboard != nullptr) {
     switch (message) {
       case WM_RENDERFORMAT:
@@ -178,26 +179,10 @@ LRESULT CALLBACK ClipboardWindowProcedure(HWND hwnd, UINT message, WPARAM wparam
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-HWND CreateClipboardWindow(Win32Clipboard* clipboard) {
-  static const bool registered = [] {
-    WNDCLASSW window_class{};
-    window_class.lpfnWndProc = ClipboardWindowProcedure;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.lpszClassName = L"KeyloomClipboard";
-    return RegisterClassW(&window_class) != 0;
-  }();
-  if (!registered) return nullptr;
-  HWND window = CreateWindowExW(0, L"KeyloomClipboard", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  if (window != nullptr) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(clipboard));
-  }
-  return window;
-}
-
 }  // namespace
 
-Win32Clipboard::Win32Clipboard() : window_(CreateClipboardWindow(this)) {}
+Win32Clipboard::Win32Clipboard()
+    : window_(CreateMessageWindow(L"KeyloomClipboard", ClipboardWindowProcedure, this)) {}
 
 Win32Clipboard::~Win32Clipboard() {
   if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));

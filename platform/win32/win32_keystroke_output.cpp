@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/key_input_plan.h"
+#include "platform/win32/message_window.h"
 
 namespace keyloom {
 namespace {
@@ -75,7 +76,7 @@ INPUT Replay(const LowLevelKey& key, std::uintptr_t tag) {
 }
 
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* output = reinterpret_cast<Win32KeystrokeOutput*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* output = OwnerOf<Win32KeystrokeOutput>(hwnd);
   if (message == kSendWaitingMessage) {
     if (output != nullptr) output->SendWaiting();
     return 0;
@@ -88,26 +89,12 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-HWND CreateOutputWindow(Win32KeystrokeOutput* output) {
-  static const bool registered = [] {
-    WNDCLASSW window_class{};
-    window_class.lpfnWndProc = WindowProcedure;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.lpszClassName = kWindowClass;
-    return RegisterClassW(&window_class) != 0;
-  }();
-  if (!registered) return nullptr;
-  HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  if (window != nullptr)
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(output));
-  return window;
-}
-
 }  // namespace
 
 Win32KeystrokeOutput::Win32KeystrokeOutput(KeyboardState& state, InjectionTags tags)
-    : state_(state), tags_(tags), window_(CreateOutputWindow(this)) {
+    : state_(state),
+      tags_(tags),
+      window_(CreateMessageWindow(kWindowClass, WindowProcedure, this)) {
   state_.send_held_back = [this] { PostSendWaiting(); };
 }
 

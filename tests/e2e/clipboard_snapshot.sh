@@ -1,10 +1,14 @@
 # What the user copied survives a Boost launch whole: an image, HTML, a file list and text that
 # another program offers at once come back afterwards as the same targets with the same bytes,
 # the image large enough to be fetched in pieces; a target that the owner lists but refuses is
-# left out.
+# left out. A clipboard manager beside them keeps the user's copy and never the phrase.
 source "$(dirname "$0")/lib.sh"
 OWNER_BINARY=$3
+MANAGER_BINARY=$4
 start_display
+"$MANAGER_BINARY" "$E2E_DIR/history.txt" >"$E2E_DIR/manager.log" &
+E2E_PIDS+=($!)
+wait_until 5 grep -qx watching "$E2E_DIR/manager.log" || fail "the clipboard manager did not start"
 start_tray
 start_quipcast
 start_sink
@@ -59,3 +63,6 @@ sleep 0.5
 [ "$(xclip -o -selection clipboard -t x-kde-passwordManagerHint)" == secret ] ||
   fail "the phrase left on the clipboard is not marked for clipboard managers"
 [ "$(xclip -o -selection clipboard | tr -d "\r")" == "$sample" ] || fail "the phrase did not stay on the clipboard"
+# The manager's history holds the user's copy, once, and nothing of the program's.
+[ "$(cat "$E2E_DIR/history.txt")" == "the user’s words" ] ||
+  fail "the clipboard manager's history holds"$'\n'"$(cat "$E2E_DIR/history.txt")"

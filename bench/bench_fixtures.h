@@ -39,7 +39,10 @@ class KeyloomOnFakes {
   // Starts with `store_bytes` as the program folder's words.mdb.
   explicit KeyloomOnFakes(std::string store_bytes);
   ~KeyloomOnFakes();
-  bool Press(int key_code) { return platform_.hook().Press(key_code); }
+  bool Press(int key_code, int modifiers = 0) {
+    return platform_.hook().Press(key_code, modifiers);
+  }
+  FakeShell& shell() { return shell_; }
 
  private:
   FakeShell shell_;

@@ -32,7 +32,7 @@ for k in "${!words[@]}"; do
   downs=()
   for ((i = 0; i < k; i++)); do downs+=(Down); done
   xdotool key --delay 30 "${downs[@]}" Tab
-  expected+=${words[k]}
+  expected+=hel${words[k]:3}
   expect_file "$E2E_DIR/sink.txt" "$expected"
 done
 grep -qxE "Down|Tab" "$E2E_DIR/keys.txt" && fail "the sink saw a key that the pop-up took"
@@ -47,4 +47,4 @@ xdotool mousemove --sync 20 32 click 1
 sleep 0.3
 focus_in_sink || fail "the click on the pop-up took the focus"
 xdotool key Tab
-expect_file "$E2E_DIR/sink.txt" "$expected"$'\n'"${words[2]}"
+expect_file "$E2E_DIR/sink.txt" "$expected"$'\n'"hel${words[2]:3}"

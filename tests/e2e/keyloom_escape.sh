@@ -34,4 +34,4 @@ xdotool key Return
 type_in_sink "hel"
 expect_popup "after h, e, l on a new line"
 xdotool key --delay 30 Down Tab
-expect_file "$E2E_DIR/sink.txt" $'help\n'"${words[1]}"
+expect_file "$E2E_DIR/sink.txt" $'help\n'"hel${words[1]:3}"

@@ -68,12 +68,14 @@ bool SuggestionPopup::MoveSelection(Direction direction) {
 }
 
 void SuggestionPopup::CompleteWord(std::string_view typed_word) {
-  Hide();
   const std::string rest(DropCodePoints(current_candidate_, CodePointCount(typed_word)));
   current_candidate_.clear();
   // Shift+Insert with nothing of ours on the clipboard would paste the user's own text (or,
-  // on X11, the primary selection), so an empty rest sends nothing.
+  // on X11, the primary selection), so an empty rest sends nothing. The rest goes out before
+  // the pop-up hides: the user's next keys are held from the output's first key on, and the
+  // sooner that comes after the Tab, the fewer keys can slip ahead of it.
   if (!rest.empty()) paste_.Paste(rest);
+  Hide();
 }
 
 void SuggestionPopup::HidePopup() { Hide(); }

@@ -285,12 +285,15 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   // While a modal dialog waits for the user, the handler that opened it has not returned.
   if (handler_ == nullptr || ModalDialogOpen()) return false;
   KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false};
+  const bool outer = reporting_;
+  reporting_ = true;
   try {
     handler_->HandleKey(key);
   } catch (...) {
     // The keyboard must never be blocked by a failing handler: the key goes on.
-    return false;
+    key.discard = false;
   }
+  reporting_ = outer;
   return key.discard;
 }
 

@@ -44,6 +44,8 @@ class X11KeyboardHook final : public KeyboardHook {
   // handler not withhold it after all, the key is typed again. Returns the keys that the user
   // typed after it meanwhile, kept from the windows: they belong after the output's.
   HeldKeys TakeOverPendingKey();
+  // Whether the handler is deciding a key now.
+  bool Reporting() const { return reporting_; }
 
  private:
   void Drain();
@@ -77,6 +79,7 @@ class X11KeyboardHook final : public KeyboardHook {
   bool draining_ = false;
   std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding
   bool taken_over_ = false;                // that key was withheld for the handler's output
+  bool reporting_ = false;                 // the handler runs
 };
 
 }  // namespace keyloom

@@ -238,11 +238,12 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   XkbStateRec state{};
   XkbGetState(display_, XkbUseCoreKbd, &state);
 
-  // Until the event that sends them has ended, the program's keys go out between two grabs, in
-  // one batch of requests each time: what the user types meanwhile follows everything the event
-  // sends. After a paste key it waits until the window has the paste, too.
+  // Until the key event that sends them has ended, the program's keys go out between two grabs,
+  // in one batch of requests each time: what the user types meanwhile follows everything the
+  // event sends. After a paste key it waits until the window has the paste, too.
   const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
-  const bool hold = pasted || !event_ended;
+  const bool in_key_event = neighbours_.in_key_event && neighbours_.in_key_event();
+  const bool hold = pasted || (!event_ended && in_key_event);
   if (hold) BeforeWaiting();
   const std::vector<int> released =
       actions.empty() ? std::vector<int>{} : ModifierKeysDown(KeysDown());

@@ -30,7 +30,7 @@ namespace keyloom {
 // first, or the server would take the typed press for a repeat. Send returns once the server has
 // processed every key.
 //
-// What the user types while an event sends keys is held with an active grab of the keyboard
+// What the user types while a key event sends keys is held with an active grab of the keyboard
 // and follows everything the event sends, once it has ended.
 //
 // X11 clients fetch a paste from the clipboard's owner after the paste key has reached them,
@@ -49,6 +49,8 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
     // After a paste key went out: waits until the focused window has fetched the paste
     // (X11Clipboard::AwaitPasteFetch).
     std::function<void()> await_paste;
+    // Whether the keys are sent in answer to a key event (X11KeyboardHook::Reporting).
+    std::function<bool()> in_key_event;
   };
 
   X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, Neighbours neighbours);

@@ -110,7 +110,8 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
       keystrokes_(std::make_unique<X11KeystrokeOutput>(
           output_display_.get(), own_presses_,
           X11KeystrokeOutput::Neighbours{[this] { return hook_->TakeOverPendingKey(); },
-                                         [this] { clipboard_->AwaitPasteFetch(); }})),
+                                         [this] { clipboard_->AwaitPasteFetch(); },
+                                         [this] { return hook_->Reporting(); }})),
       folders_(CurrentAppFolders()) {}
 
 FileSystem& X11Platform::files() { return StandardFileSystem(); }

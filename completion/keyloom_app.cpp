@@ -2,8 +2,11 @@
 
 #include <utility>
 
+#include "completion/candidate_merge.h"
+#include "completion/completion_options.h"
 #include "completion/status_line.h"
 #include "completion/word_store_locate.h"
+#include "shell/app_texts.h"
 #include "shell/startup.h"
 
 namespace keyloom {
@@ -26,13 +29,10 @@ KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& mai
                  KeyloomListFileConfig(platform, *window_)),
       popup_(shell, platform, std::move(popup_design)),
       settings_(*window_, popup_, app_shell_.list(), shell.dialogs()),
-      capture_(*window_, popup_, [this](std::string_view prefix, std::size_t limit) {
-        std::vector<std::string> words;
-        if (store_) {
-          for (std::string_view word : store_->Lookup(prefix, limit)) words.emplace_back(word);
-        }
-        return words;
-      }) {}
+      capture_(
+          *window_, popup_,
+          [this](std::string_view prefix, std::size_t limit) { return Candidates(prefix, limit); }),
+      learned_(shell, platform, [this] { app_shell_.Notify(kSaveFailedNotice); }) {}
 
 void KeyloomApp::Start() {
   RunStartupSteps({
@@ -40,6 +40,8 @@ void KeyloomApp::Start() {
       [this] { app_shell_.LoadListAtStart(); },
       [this] { OpenStore(); },
   });
+  LoadCompletionOptions(app_shell_.settings(), *window_);
+  ApplyOptions();
   window_->Show();
   platform_.hook().Start(*this);
 }
@@ -49,6 +51,10 @@ void KeyloomApp::OnCommand(std::string_view id) {
     settings_.AddWord();
   } else if (id == kClearListId) {
     settings_.ClearList();
+  } else if (id == kForgetLearnedWordsItem) {
+    ForgetLearnedWords();
+  } else if (ToggleCompletionOption(id, app_shell_.settings(), *window_)) {
+    ApplyOptions();
   } else {
     app_shell_.HandleCommand(id);
   }
@@ -66,6 +72,51 @@ void KeyloomApp::OnResized() {
 void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void KeyloomApp::HandleKey(KeyEvent& event) { capture_.HandleKey(event); }
+
+void KeyloomApp::WordTyped(std::string_view word) {
+  if (learned_.words().CountUse(word)) learned_.Changed();
+}
+
+bool KeyloomApp::Forget(std::string_view word) {
+  if (!learned_.words().Forget(word)) return false;
+  learned_.Changed();
+  return true;
+}
+
+void KeyloomApp::ApplyOptions() {
+  popup_.SetOrder(window_->MenuChecked(kMostLikelyFirstItem)
+                      ? SuggestionPopup::Order::kAsGiven
+                      : SuggestionPopup::Order::kAlphabetical);
+  const bool learning = window_->MenuChecked(kLearnWordsItem);
+  if (learning && !learned_loaded_) {
+    learned_.Load();
+    learned_loaded_ = true;
+  }
+  if (!learning) learned_.Flush();
+  capture_.SetHistory(learning ? this : nullptr);
+}
+
+void KeyloomApp::ForgetLearnedWords() {
+  Dialogs& dialogs = app_shell_.dialogs();
+  if (!dialogs.AskYesNo(kForgetQuestion, kApplicationTitle)) return;
+  learned_loaded_ = true;
+  if (!learned_.ForgetAll()) dialogs.ShowMessage(kForgetFailedMessage, kApplicationTitle);
+}
+
+std::vector<std::string> KeyloomApp::Candidates(std::string_view prefix, std::size_t limit) {
+  std::vector<std::vector<std::string_view>> sources;
+  std::size_t offered = 0;
+  if (window_->MenuChecked(kLearnWordsItem)) {
+    offered += sources.emplace_back(learned_.words().Lookup(prefix, limit)).size();
+  }
+  if (window_->MenuChecked(kOfferListWordsItem)) {
+    offered +=
+        sources.emplace_back(ItemsWithPrefix(app_shell_.list().items(), prefix, limit)).size();
+  }
+  // Asked for more, since words that the other sources gave may come again.
+  if (store_) sources.push_back(store_->Lookup(prefix, limit + offered));
+  return MergeCandidates(sources, limit);
+}
 
 void KeyloomApp::OpenStore() {
   store_ = OpenWordStore(platform_.folders(), platform_.files());

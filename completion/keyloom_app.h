@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "completion/completion_settings.h"
+#include "completion/learned_words_keeper.h"
 #include "completion/suggestion_popup.h"
 #include "completion/word_capture.h"
 #include "completion/word_store.h"
@@ -16,11 +17,18 @@ namespace keyloom {
 
 // The word completer's main window: the shared shell commands, the completion panel, the
 // pop-up and the word store, driven by the keyboard hook.
-class KeyloomApp final : public WindowEvents, public KeyHandler {
+class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHistory {
  public:
   // The main window's line that says what went wrong at start-up.
   static constexpr std::string_view kStatusLineId = "StatusLine";
   static constexpr std::string_view kStoreNotOpenedStatus = "Word store not opened.";
+  static constexpr std::string_view kForgetLearnedWordsItem = "ForgetLearnedWords";
+  static constexpr std::string_view kForgetQuestion =
+      "Forget every word that Keyloom has learned from your typing?";
+  static constexpr std::string_view kForgetFailedMessage =
+      "The learned words could not be removed from the disk.";
+  static constexpr std::string_view kSaveFailedNotice =
+      "The learned words could not be saved; Keyloom will try again.";
 
   // Creates the main window from `main_design`; the pop-up is made from `popup_design` when it
   // first shows.
@@ -41,9 +49,18 @@ class KeyloomApp final : public WindowEvents, public KeyHandler {
   bool store_open() const { return store_.has_value(); }
   const WordCapture& capture() const { return capture_; }
   SuggestionPopup& popup() { return popup_; }
+  const LearnedWords& learned_words() const { return learned_.words(); }
 
  private:
+  // WordHistory: what learning hears.
+  void WordTyped(std::string_view word) override;
+  bool Forget(std::string_view word) override;
+
   void OpenStore();
+  // Puts the options of the Options menu into effect.
+  void ApplyOptions();
+  void ForgetLearnedWords();
+  std::vector<std::string> Candidates(std::string_view prefix, std::size_t limit);
 
   Platform& platform_;
   std::unique_ptr<Window> window_;
@@ -52,6 +69,8 @@ class KeyloomApp final : public WindowEvents, public KeyHandler {
   CompletionSettings settings_;
   std::optional<WordStore> store_;
   WordCapture capture_;
+  LearnedWordsKeeper learned_;
+  bool learned_loaded_ = false;
 };
 
 }  // namespace keyloom

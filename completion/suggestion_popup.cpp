@@ -22,8 +22,15 @@ SuggestionPopup::SuggestionPopup(Shell& shell, Platform& platform, WindowDesign 
       platform_(platform),
       design_(std::move(design)),
       hide_timer_(shell.CreateTimer([this] { OnHideTimer(); })),
-      paste_(shell, platform) {
+      paste_(shell, platform),
+      steering_keys_(kSteeringKeys.begin(), kSteeringKeys.end()) {
   hide_timer_->SetInterval(kDefaultDisplayTimeMs);
+}
+
+void SuggestionPopup::OfferForgetKey(bool offered) {
+  steering_keys_.assign(kSteeringKeys.begin(), kSteeringKeys.end());
+  if (offered) steering_keys_.push_back(kVkDelete);
+  if (Visible()) platform_.hook().SetWithholdableKeys(steering_keys_);
 }
 
 void SuggestionPopup::ResetCandidates() {
@@ -36,9 +43,10 @@ void SuggestionPopup::ResetCandidates() {
 void SuggestionPopup::AddCandidate(std::string word) {
   Window& window = EnsureWindow();
   // After its equals, as the sorted list box inserts.
-  const auto place = std::upper_bound(
-      candidates_.begin(), candidates_.end(), word,
-      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+  const auto place =
+      order_ == Order::kAsGiven
+          ? candidates_.end()
+          : std::upper_bound(candidates_.begin(), candidates_.end(), word, LessNoCase);
   const auto index = static_cast<std::size_t>(place - candidates_.begin());
   window.InsertListItem(kListId, index, word);
   candidates_.insert(place, std::move(word));
@@ -109,7 +117,7 @@ void SuggestionPopup::FollowSelection() {
 void SuggestionPopup::Show() {
   if (window_->Visible()) return;
   window_->Show();
-  platform_.hook().SetWithholdableKeys(kSteeringKeys);
+  platform_.hook().SetWithholdableKeys(steering_keys_);
 }
 
 void SuggestionPopup::Hide() {

@@ -17,6 +17,9 @@ namespace keyloom {
 class SuggestionPopup : private WindowEvents {
  public:
   enum class Direction { kUp, kDown };
+  // How the list orders its candidates: alphabetically, or as the lookup gave them (most
+  // likely first).
+  enum class Order { kAlphabetical, kAsGiven };
 
   // Heights in twips: an empty pop-up, and what each candidate adds.
   static constexpr int kEmptyHeight = 1000;
@@ -30,8 +33,12 @@ class SuggestionPopup : private WindowEvents {
   // Empties the list and shrinks the window to its empty height; visibility and the current
   // candidate stay as they were.
   void ResetCandidates();
-  // Inserts `word` at its sorted place, selects the first entry and shows the pop-up.
+  // Inserts `word` at its place in the list's order, selects the first entry and shows the
+  // pop-up.
   void AddCandidate(std::string word);
+  void SetOrder(Order order) { order_ = order; }
+  // Whether Delete (Shift+Delete forgets a candidate) is taken too while the pop-up shows.
+  void OfferForgetKey(bool offered);
   // Moves the selection one entry; false when it is already at that end of the list.
   bool MoveSelection(Direction direction);
   // Hides the pop-up and pastes the current candidate beyond the code points of `typed_word`.
@@ -72,6 +79,8 @@ class SuggestionPopup : private WindowEvents {
   ClipboardPaste paste_;
   std::vector<std::string> candidates_;
   std::string current_candidate_;
+  Order order_ = Order::kAlphabetical;
+  std::vector<int> steering_keys_;
 };
 
 }  // namespace keyloom

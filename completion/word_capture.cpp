@@ -40,17 +40,33 @@ void WordCapture::HandleKey(KeyEvent& event) {
       break;
     case kVkTab:
       if (popup_.Visible()) {
+        TellTyped(popup_.current_candidate());
         popup_.CompleteWord(current_word_);
         event.discard = true;
+      } else {
+        TellTyped(LastPart());
       }
       EndWord();
       break;
     case kVkEnter:
+      TellTyped(LastPart());
+      EndWord();
+      break;
     case kVkBackspace:
       EndWord();
       break;
     case kVkSpace:
-      if (space_ends_word) EndWord();
+      TellTyped(LastPart());
+      if (space_ends_word) {
+        EndWord();
+      } else {
+        last_part_start_ = current_word_.size();
+      }
+      break;
+    case kVkDelete:
+      if (event.modifiers == kShiftMask && popup_.Visible() && ForgetSelected()) {
+        event.discard = true;
+      }
       break;
     case kVkEscape:
       popup_.HidePopup();
@@ -69,8 +85,30 @@ void WordCapture::LookupWords() {
   for (std::string& word : lookup_(current_word_, *limit)) popup_.AddCandidate(std::move(word));
 }
 
+void WordCapture::SetHistory(WordHistory* history) {
+  history_ = history;
+  popup_.OfferForgetKey(history != nullptr);
+}
+
+std::string_view WordCapture::LastPart() const {
+  return std::string_view(current_word_).substr(std::min(last_part_start_, current_word_.size()));
+}
+
+void WordCapture::TellTyped(std::string_view word) {
+  if (history_ && !word.empty()) history_->WordTyped(word);
+}
+
+bool WordCapture::ForgetSelected() {
+  if (!history_ || !history_->Forget(popup_.current_candidate())) return false;
+  popup_.ClearCurrentCandidate();
+  LookupWords();
+  if (popup_.candidates().empty()) popup_.HidePopup();
+  return true;
+}
+
 void WordCapture::EndWord() {
   current_word_.clear();
+  last_part_start_ = 0;
   popup_.ClearCurrentCandidate();
   popup_.HidePopup();
 }

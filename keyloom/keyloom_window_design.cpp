@@ -15,6 +15,12 @@ WindowDesign KeyloomWindowDesign() {
   design.style = WindowStyle::kMain;
   design.client_size = {6750, 4890};
   design.menus = MainWindowMenus(Program::kKeyloom);
+  // Keyloom's own options follow the shared ones, off until the user turns them on.
+  std::vector<MenuItemDesign>& options = design.menus.at(1).items;
+  options.push_back({"MostLikelyFirst", "Most Likely First"});
+  options.push_back({"LearnWords", "Learn My Words"});
+  options.push_back({"OfferListWords", "Offer Words from My Word List"});
+  options.push_back({"ForgetLearnedWords", "Forget Learned Words"});
   // Wider than its first design (4095) so that the longest label is never cut off.
   ControlDesign panel{kFrame, "Frame1", "", kInFrame2, {240, 3000, 4500, 1695}};
   panel.borderless = true;

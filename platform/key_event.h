@@ -18,6 +18,7 @@ inline constexpr int kVkEscape = 27;
 inline constexpr int kVkSpace = 32;
 inline constexpr int kVkUp = 38;
 inline constexpr int kVkDown = 40;
+inline constexpr int kVkDelete = 46;
 inline constexpr int kVkF1 = 112;
 inline constexpr int kVkF12 = 123;
 

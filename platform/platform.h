@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/keyboard_hook.h"
 #include "platform/keystroke_output.h"
+#include "platform/private_files.h"
 #include "platform/program_starter.h"
 
 namespace keyloom {
@@ -30,6 +31,7 @@ class Platform {
   virtual ProgramStarter& programs() = 0;
   virtual const Clock& clock() = 0;
   virtual FileSystem& files() = 0;
+  virtual PrivateFiles& private_files() = 0;
   virtual const AnsiCodePage& code_page() = 0;
   virtual const AppFolders& folders() = 0;
 };

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/file_system.h"
+#include "platform/private_files.h"
 
 namespace keyloom {
 namespace {
@@ -29,9 +30,16 @@ fs::path UnusedSibling(const fs::path& target, std::string_view tag) {
   }
 }
 
-bool WriteWhole(const fs::path& path, std::string_view content) {
+// With `owner_only` the file is made readable by its owner alone before any byte is written.
+bool WriteWhole(const fs::path& path, std::string_view content, bool owner_only = false) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
+  if (owner_only) {
+    std::error_code error;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace,
+                    error);
+    if (error) return false;
+  }
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
   out.flush();
   if (!out) return false;
@@ -39,33 +47,39 @@ bool WriteWhole(const fs::path& path, std::string_view content) {
   return !out.fail();
 }
 
+bool ReplaceWhole(const std::string& path, std::string_view content, bool owner_only) {
+  const fs::path target = PathFromUtf8(path);
+  const fs::path temp = UnusedSibling(target, "tmp");
+  std::error_code error;
+  if (WriteWhole(temp, content, owner_only)) {
+    fs::rename(temp, target, error);
+    if (!error) return true;
+  }
+  fs::remove(temp, error);
+  return false;
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+  const fs::path file = PathFromUtf8(path);
+  std::error_code error;
+  if (!fs::is_regular_file(file, error)) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string content;
+  char buffer[16384];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    content.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return std::nullopt;
+  return content;
+}
+
 class StdFileSystem final : public FileSystem {
  public:
-  std::optional<std::string> ReadFile(const std::string& path) override {
-    const fs::path file = PathFromUtf8(path);
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content;
-    char buffer[16384];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-      content.append(buffer, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) return std::nullopt;
-    return content;
-  }
+  std::optional<std::string> ReadFile(const std::string& path) override { return ReadWhole(path); }
 
   bool ReplaceFile(const std::string& path, std::string_view content) override {
-    const fs::path target = PathFromUtf8(path);
-    const fs::path temp = UnusedSibling(target, "tmp");
-    std::error_code error;
-    if (WriteWhole(temp, content)) {
-      fs::rename(temp, target, error);
-      if (!error) return true;
-    }
-    fs::remove(temp, error);
-    return false;
+    return ReplaceWhole(path, content, false);
   }
 
   bool EnsureWritableFolder(const std::string& folder) override {
@@ -81,7 +95,25 @@ class StdFileSystem final : public FileSystem {
   }
 };
 
+class StdOwnerOnlyFiles final : public PrivateFiles {
+ public:
+  std::optional<std::string> Read(const std::string& path) override { return ReadWhole(path); }
+  bool Replace(const std::string& path, std::string_view content) override {
+    return ReplaceWhole(path, content, true);
+  }
+  bool Remove(const std::string& path) override {
+    std::error_code error;
+    fs::remove(PathFromUtf8(path), error);
+    return !error;
+  }
+};
+
 }  // namespace
+
+PrivateFiles& OwnerOnlyFiles() {
+  static StdOwnerOnlyFiles files;
+  return files;
+}
 
 FileSystem& StandardFileSystem() {
   static StdFileSystem file_system;

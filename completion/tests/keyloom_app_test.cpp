@@ -5,9 +5,11 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "completion/completion_options.h"
 #include "completion/status_line.h"
 #include "completion/tests/test_word_store.h"
 #include "keyloom/keyloom_window_design.h"
@@ -178,6 +180,145 @@ TEST_F(KeyloomAppTest, StatusLineStaysClearOfTheListAndThePanelOnResize) {
     EXPECT_FALSE(Overlap(status, main().Rect("Frame1"))) << size.width << "x" << size.height;
     EXPECT_LE(status.left + status.width, main().Rect("Frame2").width);
   }
+}
+
+// The options of the Options menu, on a store whose order is not alphabetical.
+class KeyloomOptionsTest : public KeyloomAppTest {
+ protected:
+  void Start() {
+    KeyloomAppTest::Start(SealedTestStoreBytes({"then", "there", "thanks", "theory", "thermal"}));
+  }
+  void Restart() {
+    app_.reset();
+    Start();
+  }
+  // A line of one word: Enter ends a word whether or not the pop-up shows.
+  void TypeWord(std::string_view word) {
+    Type(word);
+    Press(kVkEnter);
+  }
+  std::vector<std::string> Offered() { return shell_.window("Form2").ListItems("List1"); }
+  std::string LearnedPath() {
+    return JoinPath(platform_.folders().user_data, LearnedWordsKeeper::kFileName);
+  }
+  // Every file that holds `text`.
+  std::vector<std::string> FilesHolding(std::string_view text) {
+    std::vector<std::string> paths;
+    for (const auto& [path, content] : platform_.files().files()) {
+      if (content.find(text) != std::string::npos) paths.push_back(path);
+    }
+    return paths;
+  }
+};
+
+TEST_F(KeyloomOptionsTest, EveryOptionIsOffUntilTurnedOnAndSurvivesARestart) {
+  Start();
+  for (std::string_view item : kCompletionOptionItems) {
+    EXPECT_FALSE(main().MenuChecked(item)) << item;
+    app_->OnCommand(item);
+    EXPECT_TRUE(main().MenuChecked(item)) << item;
+    EXPECT_EQ(shell_.settings().Value("Options", item), "1");
+  }
+  app_->OnCommand(kLearnWordsItem);
+  Restart();
+  EXPECT_TRUE(main().MenuChecked(kMostLikelyFirstItem));
+  EXPECT_FALSE(main().MenuChecked(kLearnWordsItem));
+  EXPECT_TRUE(main().MenuChecked(kOfferListWordsItem));
+}
+
+TEST_F(KeyloomOptionsTest, MostLikelyFirstListsTheStoreOrderWithTheFirstSelected) {
+  Start();
+  Type("the");
+  EXPECT_THAT(Offered(), ElementsAre("then", "theory", "there", "thermal"));
+  Press(kVkEscape);
+  Press(kVkBackspace);
+  app_->OnCommand(kMostLikelyFirstItem);
+  Type("the");
+  EXPECT_THAT(Offered(), ElementsAre("then", "there", "theory", "thermal"));
+  EXPECT_TRUE(Press(kVkDown));
+  EXPECT_EQ(app_->popup().current_candidate(), "there");
+}
+
+TEST_F(KeyloomOptionsTest, LearnedWordsComeFirstAndAreKeptInAPrivateFile) {
+  Start();
+  app_->OnCommand(kMostLikelyFirstItem);
+  TypeWord("thesaurus");
+  TypeWord("thesaurus");
+  EXPECT_FALSE(platform_.files().File(LearnedPath()));  // learning is off
+  app_->OnCommand(kLearnWordsItem);
+  for (int i = 0; i < 3; ++i) TypeWord("thesaurus");
+  Type("the");
+  EXPECT_THAT(Offered(), ElementsAre("thesaurus", "then", "there", "theory", "thermal"));
+  EXPECT_TRUE(Press(kVkTab));
+  EXPECT_EQ(platform_.clipboard().content(), "saurus");
+  shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  EXPECT_EQ(platform_.private_files().private_paths(), std::set<std::string>{LearnedPath()});
+  EXPECT_EQ(platform_.files().File(LearnedPath()), "4\tthesaurus\n");
+  Restart();
+  EXPECT_EQ(app_->learned_words().Lookup("thes", 5).size(), 1u);
+}
+
+TEST_F(KeyloomOptionsTest, ShiftDeleteForgetsTheSelectedLearnedWordOnly) {
+  Start();
+  app_->OnCommand(kLearnWordsItem);
+  for (int i = 0; i < 3; ++i) TypeWord("thesaurus");
+  Type("the");
+  EXPECT_THAT(platform_.hook().withholdable_keys(), ElementsAre(9, 38, 40, kVkDelete));
+  EXPECT_FALSE(Press(kVkDelete));              // without Shift, Delete is the application's
+  EXPECT_FALSE(Press(kVkDelete, kShiftMask));  // "then" comes from the store
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(Press(kVkDown));
+  EXPECT_EQ(app_->popup().current_candidate(), "thesaurus");
+  EXPECT_TRUE(Press(kVkDelete, kShiftMask));
+  EXPECT_THAT(Offered(), ElementsAre("then", "theory", "there", "thermal"));
+  EXPECT_EQ(app_->popup().current_candidate(), "then");
+  EXPECT_TRUE(app_->learned_words().empty());
+}
+
+TEST_F(KeyloomOptionsTest, ForgetLearnedWordsLeavesNoTraceOnDisk) {
+  Start();
+  app_->OnCommand(kLearnWordsItem);
+  for (int i = 0; i < 3; ++i) TypeWord("thesaurus");
+  shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  TypeWord("thesaurus");  // a change not yet saved
+  ASSERT_FALSE(FilesHolding("thesaurus").empty());
+  shell_.dialogs().QueueAnswer(false);
+  app_->OnCommand(KeyloomApp::kForgetLearnedWordsItem);
+  EXPECT_FALSE(FilesHolding("thesaurus").empty());
+  shell_.dialogs().QueueAnswer(true);
+  app_->OnCommand(KeyloomApp::kForgetLearnedWordsItem);
+  EXPECT_THAT(FilesHolding("thesaurus"), IsEmpty());
+  shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  app_.reset();
+  EXPECT_THAT(FilesHolding("thesaurus"), IsEmpty());
+}
+
+TEST_F(KeyloomOptionsTest, AFailedSaveIsToldOnceAndTriedAgain) {
+  Start();
+  app_->OnCommand(kLearnWordsItem);
+  platform_.files().SetFolderWritable(platform_.folders().user_data, false);
+  for (int i = 0; i < 2; ++i) {
+    TypeWord("thesaurus");
+    shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  }
+  ASSERT_EQ(shell_.tray().notifications().size(), 1u);
+  EXPECT_EQ(shell_.tray().notifications()[0].text, KeyloomApp::kSaveFailedNotice);
+  platform_.files().SetFolderWritable(platform_.folders().user_data, true);
+  TypeWord("thesaurus");
+  shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  EXPECT_EQ(platform_.files().File(LearnedPath()), "3\tthesaurus\n");
+}
+
+TEST_F(KeyloomOptionsTest, WordsFromTheWordListJoinTheCandidates) {
+  Start();
+  main().TypeText("Text7", "Theodora");
+  main().Click("Command8");
+  Type("the");
+  EXPECT_THAT(Offered(), testing::Not(testing::Contains("Theodora")));
+  Press(kVkBackspace);
+  app_->OnCommand(kOfferListWordsItem);
+  app_->OnCommand(kMostLikelyFirstItem);
+  Type("the");
+  EXPECT_THAT(Offered(), ElementsAre("Theodora", "then", "there", "theory", "thermal"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_keyboard_hook.h"
 #include "platform/fake/fake_keystroke_output.h"
+#include "platform/fake/fake_private_files.h"
 #include "platform/fake/fake_program_starter.h"
 #include "platform/platform.h"
 
@@ -23,6 +24,7 @@ class FakePlatform final : public Platform {
   FakeProgramStarter& programs() override { return programs_; }
   const FakeClock& clock() override { return clock_; }
   FakeFileSystem& files() override { return files_; }
+  FakePrivateFiles& private_files() override { return private_files_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
 
@@ -36,6 +38,7 @@ class FakePlatform final : public Platform {
   FakeProgramStarter programs_;
   FakeClock clock_;
   FakeFileSystem files_;
+  FakePrivateFiles private_files_{files_};
   AppFolders folders_;
 };
 

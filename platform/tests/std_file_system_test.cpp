@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/private_files.h"
 
 namespace keyloom {
 namespace {
@@ -45,6 +46,20 @@ TEST_F(StandardFileSystemTest, ReplacesWithExactBytesAndLeavesNoTemporaryFile) {
   EXPECT_EQ(files_.ReadFile(path), "second");
   EXPECT_EQ(EntryCount(), 1);
 }
+
+#ifndef _WIN32
+TEST_F(StandardFileSystemTest, PrivateFilesAreTheOwnersAloneAndRemoveLeavesNothing) {
+  PrivateFiles& private_files = OwnerOnlyFiles();
+  const std::string path = PathOf("learned-words");
+  ASSERT_TRUE(private_files.Replace(path, "3\tsecret\n"));
+  EXPECT_EQ(private_files.Read(path), "3\tsecret\n");
+  EXPECT_EQ(fs::status(folder_ / "learned-words").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_TRUE(private_files.Remove(path));
+  EXPECT_TRUE(private_files.Remove(path));  // gone already
+  EXPECT_EQ(EntryCount(), 0);
+}
+#endif
 
 TEST_F(StandardFileSystemTest, FailedReplaceKeepsWhatWasThere) {
   // A folder standing where the file should go makes the final rename fail.

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/dpapi_files.h"
 #include "platform/win32/keyboard_state.h"
 #include "platform/win32/system_code_page.h"
 #include "platform/win32/win32_clipboard.h"
@@ -25,6 +26,7 @@ class Win32Platform final : public Platform {
   ProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
   FileSystem& files() override { return StandardFileSystem(); }
+  PrivateFiles& private_files() override { return DpapiFiles(); }
   const AnsiCodePage& code_page() override { return SystemAnsiCodePage(); }
   const AppFolders& folders() override { return folders_; }
 

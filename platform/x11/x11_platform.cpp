@@ -60,6 +60,7 @@ class X11Platform final : public Platform {
   ProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
   FileSystem& files() override;
+  PrivateFiles& private_files() override { return OwnerOnlyFiles(); }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
 

@@ -13,6 +13,7 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_keyboard_hook.h"
 #include "platform/fake/fake_keystroke_output.h"
+#include "platform/fake/fake_private_files.h"
 #include "platform/platform.h"
 #include "platform/program_starter.h"
 #include "shell/fake/fake_shell.h"
@@ -93,6 +94,7 @@ class SoakPlatform final : public Platform {
   SoakProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
   FakeFileSystem& files() override { return files_; }
+  FakePrivateFiles& private_files() override { return private_files_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
 
@@ -103,6 +105,7 @@ class SoakPlatform final : public Platform {
   SoakProgramStarter programs_;
   FakeClock clock_;
   FakeFileSystem files_;
+  FakePrivateFiles private_files_{files_};
   AppFolders folders_{"/app", "", "/home/user/.local/share/Keyloom"};
 };
 

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/dpapi_files.h"
 #include "platform/win32/named_virtual_keys.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_folders.h"
@@ -83,6 +85,22 @@ TEST(Win32ClipboardTest, AnEmptyClipboardIsSavedAsEmptyAndPutBackEmpty) {
   EXPECT_EQ(Held(CF_UNICODETEXT), std::string("x\0\0\0", 4));
   ASSERT_TRUE(clipboard.Restore(*saved));
   EXPECT_EQ(CountClipboardFormats(), 0);
+}
+
+TEST(DpapiFilesTest, SealsTheContentOnDiskAndReadsItBack) {
+  wchar_t temp[MAX_PATH];
+  ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+  const std::string path = JoinPath(WideToUtf8(temp), "keyloom-dpapi-test");
+  PrivateFiles& files = DpapiFiles();
+  ASSERT_TRUE(files.Replace(path, "3\tsecret\n"));
+  const std::optional<std::string> on_disk = StandardFileSystem().ReadFile(path);
+  ASSERT_TRUE(on_disk);
+  EXPECT_EQ(on_disk->find("secret"), std::string::npos);
+  EXPECT_EQ(files.Read(path), "3\tsecret\n");
+  StandardFileSystem().ReplaceFile(path, "not sealed");
+  EXPECT_EQ(files.Read(path), std::nullopt);
+  EXPECT_TRUE(files.Remove(path));
+  EXPECT_EQ(StandardFileSystem().ReadFile(path), std::nullopt);
 }
 
 TEST(Win32ClockTest, FormatsTheGivenTime) {

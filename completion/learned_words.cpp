@@ -1,0 +1,100 @@
+#include "completion/learned_words.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "platform/text.h"
+
+namespace keyloom {
+namespace {
+
+bool IsAsciiPunctuation(char c) {
+  return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
+         (c >= '{' && c <= '~');
+}
+
+std::string_view TrimPunctuation(std::string_view word) {
+  while (!word.empty() && IsAsciiPunctuation(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsAsciiPunctuation(word.back())) word.remove_suffix(1);
+  return word;
+}
+
+bool Learnable(std::string_view word) {
+  if (CodePointCount(word) < LearnedWords::kMinLength) return false;
+  // A hyphen joins the parts of a word; anything else splits it or is not a word at all.
+  const bool has_stray = std::any_of(word.begin(), word.end(), [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || (IsAsciiPunctuation(c) && c != '-');
+  });
+  const bool all_digits =
+      std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return !has_stray && !all_digits && IsValidUtf8(word);
+}
+
+}  // namespace
+
+bool LearnedWords::CountUse(std::string_view word) {
+  word = TrimPunctuation(word);
+  if (!Learnable(word)) return false;
+  Add(word, 1);
+  return true;
+}
+
+void LearnedWords::Add(std::string_view word, int uses) {
+  Entry& entry = words_[ToLower(word)];
+  entry.spelling = std::string(word);
+  entry.uses = entry.uses > std::numeric_limits<int>::max() - uses ? std::numeric_limits<int>::max()
+                                                                   : entry.uses + uses;
+}
+
+std::vector<std::string_view> LearnedWords::Lookup(std::string_view prefix,
+                                                   std::size_t limit) const {
+  const std::string lower = ToLower(prefix);
+  std::vector<const Entry*> found;
+  for (auto it = words_.lower_bound(lower); it != words_.end() && it->first.starts_with(lower);
+       ++it) {
+    if (it->second.uses >= kMinUses) found.push_back(&it->second);
+  }
+  // The map's order is alphabetical, so a stable sort by use keeps equals alphabetical.
+  std::stable_sort(found.begin(), found.end(),
+                   [](const Entry* a, const Entry* b) { return a->uses > b->uses; });
+  if (found.size() > limit) found.resize(limit);
+  std::vector<std::string_view> words;
+  words.reserve(found.size());
+  for (const Entry* entry : found) words.emplace_back(entry->spelling);
+  return words;
+}
+
+bool LearnedWords::Forget(std::string_view word) { return words_.erase(ToLower(word)) > 0; }
+
+std::string LearnedWords::Serialize() const {
+  std::string text;
+  for (const auto& [lower, entry] : words_) {
+    text += std::to_string(entry.uses);
+    text += '\t';
+    text += entry.spelling;
+    text += '\n';
+  }
+  return text;
+}
+
+LearnedWords LearnedWords::Parse(std::string_view text) {
+  LearnedWords learned;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string_view::npos) continue;
+    int uses = 0;
+    const auto [ptr, error] = std::from_chars(line.data(), line.data() + tab, uses);
+    const std::string_view word = line.substr(tab + 1);
+    if (error != std::errc() || ptr != line.data() + tab || uses <= 0 || !Learnable(word)) {
+      continue;
+    }
+    learned.Add(word, uses);
+  }
+  return learned;
+}
+
+}  // namespace keyloom

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "completion/learned_words.h"
+#include "platform/platform.h"
+#include "shell/shell.h"
+
+namespace keyloom {
+
+// Keeps the learned words in a private file of the user's profile: loads them when learning
+// starts, saves them a little after they change (and when the program ends), and erases the
+// file when the user forgets them.
+class LearnedWordsKeeper {
+ public:
+  static constexpr std::string_view kFileName = "learned-words";
+  static constexpr int kSaveDelayMs = 5000;
+
+  // `on_save_failed` hears once of a save that failed, until one succeeds again.
+  LearnedWordsKeeper(Shell& shell, Platform& platform, std::function<void()> on_save_failed);
+  // Saves a pending change.
+  ~LearnedWordsKeeper();
+
+  void Load();
+  // Call after every change to words(); the save follows a little later.
+  void Changed();
+  // Saves a pending change at once.
+  void Flush();
+  // Forgets every word and removes the file; false when the file could not be removed.
+  bool ForgetAll();
+
+  LearnedWords& words() { return words_; }
+  const LearnedWords& words() const { return words_; }
+  std::string Path() const;
+
+ private:
+  void Save();
+
+  Platform& platform_;
+  std::function<void()> on_save_failed_;
+  std::unique_ptr<Timer> save_timer_;
+  LearnedWords words_;
+  bool dirty_ = false;
+  bool failure_told_ = false;
+};
+
+}  // namespace keyloom

@@ -36,8 +36,9 @@ class QuipcastOnFakes {
 
 class KeyloomOnFakes {
  public:
-  // Starts with `store_bytes` as the program folder's words.mdb.
-  explicit KeyloomOnFakes(std::string store_bytes);
+  // Starts with `store_bytes` as the program folder's words.mdb and the Options menu's items
+  // `options` turned on.
+  explicit KeyloomOnFakes(std::string store_bytes, std::vector<std::string_view> options = {});
   ~KeyloomOnFakes();
   bool Press(int key_code, int modifiers = 0) {
     return platform_.hook().Press(key_code, modifiers);

@@ -11,8 +11,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench/bench_fixtures.h"
+#include "completion/completion_options.h"
 #include "platform/key_event.h"
 #include "platform/text.h"
 
@@ -157,23 +159,44 @@ class SavingsRun {
   long long keys_pressed_ = 0;
 };
 
-void BM_KeystrokeSavings(benchmark::State& state, const char* text_path) {
-  const std::u32string text = Decode(ReadBenchFile(text_path));
+// A text typed with some of the Options menu's items on; with `passes` above one the text is
+// typed that many times and the last pass is measured (what learning has picked up by then).
+struct SavingsCase {
+  const char* text_path;
+  std::vector<std::string_view> options;
+  int passes = 1;
+};
+
+void BM_KeystrokeSavings(benchmark::State& state, const SavingsCase& c) {
+  const std::u32string text = Decode(ReadBenchFile(c.text_path));
   const std::string store = ReadBenchFile(KEYLOOM_WORDS_MDB);
   double savings = 0;
   long long pressed = 0;
   for (auto _ : state) {
-    KeyloomOnFakes keyloom(store);
+    KeyloomOnFakes keyloom(store, c.options);
     SavingsRun run(keyloom);
+    for (int pass = 1; pass < c.passes; ++pass) run.Type(text);
+    const long long before = run.keys_pressed();
     run.Type(text);
-    pressed = run.keys_pressed();
+    pressed = run.keys_pressed() - before;
     savings = 1.0 - static_cast<double>(pressed) / static_cast<double>(text.size());
   }
   state.counters["savings_percent"] = savings * 100;
   state.counters["keys_pressed"] = static_cast<double>(pressed);
   state.counters["keys_without"] = static_cast<double>(text.size());
 }
-BENCHMARK_CAPTURE(BM_KeystrokeSavings, en, KEYLOOM_SAVINGS_TEXT_EN)
+const SavingsCase kEnglishDefaults{KEYLOOM_SAVINGS_TEXT_EN, {}};
+const SavingsCase kEnglishMostLikelyFirst{KEYLOOM_SAVINGS_TEXT_EN, {kMostLikelyFirstItem}};
+const SavingsCase kEnglishLearningSecondPass{
+    KEYLOOM_SAVINGS_TEXT_EN, {kMostLikelyFirstItem, kLearnWordsItem}, 2};
+
+BENCHMARK_CAPTURE(BM_KeystrokeSavings, en, kEnglishDefaults)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KeystrokeSavings, en_most_likely_first, kEnglishMostLikelyFirst)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_KeystrokeSavings, en_most_likely_first_learned, kEnglishLearningSecondPass)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

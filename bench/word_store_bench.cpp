@@ -4,7 +4,8 @@
 // length, each lookup benchmark reports the median and the slowest prefix (counters median_ns
 // and slowest_ns): every prefix is timed on its own, its best batch taken to leave out the
 // noise of a shared machine. Where a length has very many prefixes, an evenly spread sample of
-// them is timed.
+// them is timed. The learned-words benchmark times the whole lookup of a completer that has
+// learned 10,000 words: the learned words, the store, and the two merged.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "completion/candidate_merge.h"
+#include "completion/learned_words.h"
 #include "completion/word_store.h"
 #include "platform/text.h"
 
@@ -89,15 +92,14 @@ std::vector<std::string> TimedPrefixes(const std::vector<std::string>& prefixes)
   return sample;
 }
 
-double BestNanosecondsPerLookup(const WordStore& store, const std::string& prefix) {
+template <typename Lookup>
+double BestNanosecondsPerLookup(const Lookup& lookup, const std::string& prefix) {
   constexpr int kBatches = 5;
   constexpr int kCallsPerBatch = 40;
   double best = 1e18;
   for (int batch = 0; batch < kBatches; ++batch) {
     const auto start = std::chrono::steady_clock::now();
-    for (int call = 0; call < kCallsPerBatch; ++call) {
-      benchmark::DoNotOptimize(store.Lookup(prefix, kShownWords));
-    }
+    for (int call = 0; call < kCallsPerBatch; ++call) benchmark::DoNotOptimize(lookup(prefix));
     const std::chrono::duration<double, std::nano> spent = std::chrono::steady_clock::now() - start;
     best = std::min(best, spent.count() / kCallsPerBatch);
   }
@@ -119,24 +121,56 @@ void BM_OpenStore(benchmark::State& state, const StoreFiles& files) {
   state.counters["memory_per_list_byte"] = static_cast<double>(memory) / list_size;
 }
 
-void BM_LookupPrefix(benchmark::State& state, const StoreFiles& files) {
-  const WordStore& store = Opened(files).store;
+// Times `lookup` on every typed prefix of the store's words of state.range(0) letters.
+template <typename Lookup>
+void MeasurePrefixes(benchmark::State& state, const WordStore& store, const Lookup& lookup) {
   const std::vector<std::string> prefixes =
       TypedPrefixes(store, static_cast<std::size_t>(state.range(0)));
   std::size_t next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(store.Lookup(prefixes[next], kShownWords));
+    benchmark::DoNotOptimize(lookup(prefixes[next]));
     next = next + 1 == prefixes.size() ? 0 : next + 1;
   }
   std::vector<double> times;
   for (const std::string& prefix : TimedPrefixes(prefixes)) {
-    times.push_back(BestNanosecondsPerLookup(store, prefix));
+    times.push_back(BestNanosecondsPerLookup(lookup, prefix));
   }
   std::sort(times.begin(), times.end());
   state.counters["prefixes"] = static_cast<double>(prefixes.size());
   state.counters["timed_prefixes"] = static_cast<double>(times.size());
   state.counters["median_ns"] = times[times.size() / 2];
   state.counters["slowest_ns"] = times.back();
+}
+
+void BM_LookupPrefix(benchmark::State& state, const StoreFiles& files) {
+  const WordStore& store = Opened(files).store;
+  MeasurePrefixes(state, store,
+                  [&store](const std::string& prefix) { return store.Lookup(prefix, kShownWords); });
+}
+
+// 10,000 of the store's words learned, each used 3 to 9 times.
+LearnedWords TenThousandLearned(const WordStore& store) {
+  constexpr std::size_t kLearned = 10000;
+  LearnedWords learned;
+  for (std::size_t row = 0; row < store.size() && learned.size() < kLearned; row += 3) {
+    const std::string_view word = store.Row(row);
+    for (std::size_t use = 0; use < LearnedWords::kMinUses + row % 7; ++use) {
+      if (!learned.CountUse(word)) break;
+    }
+  }
+  return learned;
+}
+
+void BM_LookupWithLearnedWords(benchmark::State& state, const StoreFiles& files) {
+  const WordStore& store = Opened(files).store;
+  const LearnedWords learned = TenThousandLearned(store);
+  MeasurePrefixes(state, store, [&](const std::string& prefix) {
+    std::vector<std::vector<std::string_view>> sources;
+    const std::size_t offered = sources.emplace_back(learned.Lookup(prefix, kShownWords)).size();
+    sources.push_back(store.Lookup(prefix, kShownWords + offered));
+    return MergeCandidates(sources, kShownWords);
+  });
+  state.counters["learned_words"] = static_cast<double>(learned.size());
 }
 
 void LookupArgs(benchmark::internal::Benchmark* b) {
@@ -147,6 +181,10 @@ BENCHMARK_CAPTURE(BM_OpenStore, shipped, kShippedStore)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 BENCHMARK_CAPTURE(BM_LookupPrefix, shipped, kShippedStore)->Apply(LookupArgs);
+BENCHMARK_CAPTURE(BM_LookupWithLearnedWords, shipped, kShippedStore)
+    ->ArgName("letters")
+    ->Arg(3)
+    ->Unit(benchmark::kNanosecond);
 #ifdef KEYLOOM_LARGE_WORDS_MDB
 BENCHMARK_CAPTURE(BM_OpenStore, large, kLargeStore)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(BM_LookupPrefix, large, kLargeStore)->Apply(LookupArgs);

@@ -1,5 +1,6 @@
 #include "completion/keyloom_app.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "completion/candidate_merge.h"
@@ -7,10 +8,18 @@
 #include "completion/status_line.h"
 #include "completion/word_store_locate.h"
 #include "shell/app_texts.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 
 namespace keyloom {
 namespace {
+
+// The main window's design with the Dictionary menu before Help.
+WindowDesign WithDictionaryMenu(WindowDesign design, const std::vector<Dictionary>& dictionaries) {
+  const auto help = design.menus.empty() ? design.menus.end() : design.menus.end() - 1;
+  design.menus.insert(help, DictionaryMenu(dictionaries));
+  return design;
+}
 
 ListFileConfig KeyloomListFileConfig(Platform& platform, const Window& window) {
   ListFileConfig config = DefaultListFileConfig(
@@ -24,7 +33,8 @@ ListFileConfig KeyloomListFileConfig(Platform& platform, const Window& window) {
 KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& main_design,
                        WindowDesign popup_design)
     : platform_(platform),
-      window_(shell.CreateWindow(main_design, *this)),
+      dictionaries_(FindDictionaries(platform.folders(), platform.files())),
+      window_(shell.CreateWindow(WithDictionaryMenu(main_design, dictionaries_), *this)),
       app_shell_(Program::kKeyloom, *window_, shell, platform,
                  KeyloomListFileConfig(platform, *window_)),
       popup_(shell, platform, std::move(popup_design)),
@@ -51,6 +61,8 @@ void KeyloomApp::OnCommand(std::string_view id) {
     settings_.AddWord();
   } else if (id == kClearListId) {
     settings_.ClearList();
+  } else if (!DictionaryOfItem(id).empty()) {
+    ChooseDictionary(DictionaryOfItem(id));
   } else if (id == kForgetLearnedWordsItem) {
     ForgetLearnedWords();
   } else if (ToggleCompletionOption(id, app_shell_.settings(), *window_)) {
@@ -119,8 +131,38 @@ std::vector<std::string> KeyloomApp::Candidates(std::string_view prefix, std::si
 }
 
 void KeyloomApp::OpenStore() {
-  store_ = OpenWordStore(platform_.folders(), platform_.files());
+  const std::string chosen =
+      ReadSetting(app_shell_.settings(), kOptionsSection, kDictionarySetting, kWordStoreFileName);
+  // Only a store that the menu offers: the setting is not a path to follow.
+  const bool offered = std::any_of(dictionaries_.begin(), dictionaries_.end(),
+                                   [&](const Dictionary& d) { return d.file_name == chosen; });
+  store_file_ = offered ? chosen : std::string(kWordStoreFileName);
+  store_ = OpenWordStore(platform_.folders(), platform_.files(), store_file_);
   if (!store_) window_->SetText(kStatusLineId, kStoreNotOpenedStatus);
+  CheckDictionaryItem();
+}
+
+void KeyloomApp::ChooseDictionary(std::string_view file_name) {
+  std::optional<WordStore> store = OpenWordStore(platform_.folders(), platform_.files(), file_name);
+  if (!store) {
+    app_shell_.dialogs().ShowMessage(
+        std::string(kDictionaryNotOpenedMessage) + DictionaryCaption(file_name), kApplicationTitle);
+    CheckDictionaryItem();
+    return;
+  }
+  store_ = std::move(store);
+  store_file_ = std::string(file_name);
+  WriteSetting(app_shell_.settings(), kOptionsSection, kDictionarySetting, store_file_);
+  window_->SetText(kStatusLineId, "");
+  CheckDictionaryItem();
+  popup_.HidePopup();
+}
+
+void KeyloomApp::CheckDictionaryItem() {
+  for (const Dictionary& dictionary : dictionaries_) {
+    window_->SetMenuChecked(std::string(kDictionaryItemPrefix) + dictionary.file_name,
+                            store_ && dictionary.file_name == store_file_);
+  }
 }
 
 }  // namespace keyloom

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "completion/completion_settings.h"
+#include "completion/dictionaries.h"
 #include "completion/learned_words_keeper.h"
 #include "completion/suggestion_popup.h"
 #include "completion/word_capture.h"
@@ -27,6 +28,8 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
       "Forget every word that Keyloom has learned from your typing?";
   static constexpr std::string_view kForgetFailedMessage =
       "The learned words could not be removed from the disk.";
+  static constexpr std::string_view kDictionaryNotOpenedMessage =
+      "This dictionary could not be opened; the one in use stays: ";
   static constexpr std::string_view kSaveFailedNotice =
       "The learned words could not be saved; Keyloom will try again.";
 
@@ -56,18 +59,25 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
   void WordTyped(std::string_view word) override;
   bool Forget(std::string_view word) override;
 
+  // Opens the dictionary that the settings name (words.mdb when they name none that is there)
+  // and says so on the status line when it does not open.
   void OpenStore();
+  // The user chose a dictionary from the menu.
+  void ChooseDictionary(std::string_view file_name);
+  void CheckDictionaryItem();
   // Puts the options of the Options menu into effect.
   void ApplyOptions();
   void ForgetLearnedWords();
   std::vector<std::string> Candidates(std::string_view prefix, std::size_t limit);
 
   Platform& platform_;
+  std::vector<Dictionary> dictionaries_;
   std::unique_ptr<Window> window_;
   AppShell app_shell_;
   SuggestionPopup popup_;
   CompletionSettings settings_;
   std::optional<WordStore> store_;
+  std::string store_file_;  // the file name of the open store
   WordCapture capture_;
   LearnedWordsKeeper learned_;
   bool learned_loaded_ = false;

@@ -11,9 +11,10 @@ namespace keyloom {
 
 inline constexpr std::string_view kWordStoreFileName = "words.mdb";
 
-// Opens words.mdb from the program folder, else the installed data folder, else the per-user
-// data folder: the first of them whose file opens. nullopt when none does; the caller then runs
-// without a store.
-std::optional<WordStore> OpenWordStore(const AppFolders& folders, FileSystem& files);
+// Opens the store `file_name` from the program folder, else the installed data folder, else the
+// per-user data folder: the first of them whose file opens. nullopt when none does; the caller
+// then runs without a store.
+std::optional<WordStore> OpenWordStore(const AppFolders& folders, FileSystem& files,
+                                       std::string_view file_name = kWordStoreFileName);
 
 }  // namespace keyloom

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace keyloom {
 
@@ -17,6 +18,8 @@ class FileSystem {
   virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
   // True when a file can be created in `folder` (creating the folder when it is missing).
   virtual bool EnsureWritableFolder(const std::string& folder) = 0;
+  // The names of the files (not folders) in `folder`, sorted; empty when it cannot be read.
+  virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
 };
 
 // The real file system through the C++ standard library.

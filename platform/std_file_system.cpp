@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/private_files.h"
@@ -92,6 +94,19 @@ class StdFileSystem final : public FileSystem {
     const bool writable = WriteWhole(probe, "");
     fs::remove(probe, error);
     return writable;
+  }
+
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(PathFromUtf8(folder), error), end; !error && it != end;
+         it.increment(error)) {
+      if (!it->is_regular_file(error)) continue;
+      const std::u8string name = it->path().filename().u8string();
+      names.emplace_back(name.begin(), name.end());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
   }
 };
 

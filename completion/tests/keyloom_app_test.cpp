@@ -321,5 +321,46 @@ TEST_F(KeyloomOptionsTest, WordsFromTheWordListJoinTheCandidates) {
   EXPECT_THAT(Offered(), ElementsAre("Theodora", "then", "there", "theory", "thermal"));
 }
 
+TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
+  const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
+  platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));
+  Start(SealedTestStoreBytes(kWords));
+  EXPECT_TRUE(main().MenuChecked("Dictionary:words.mdb"));
+  EXPECT_FALSE(main().MenuChecked("Dictionary:words-de.mdb"));
+  app_->OnCommand("Dictionary:words-de.mdb");
+  EXPECT_TRUE(main().MenuChecked("Dictionary:words-de.mdb"));
+  EXPECT_FALSE(main().MenuChecked("Dictionary:words.mdb"));
+  Type("hel");
+  EXPECT_THAT(shell_.window("Form2").ListItems("List1"), ElementsAre("Hello"));
+  EXPECT_EQ(shell_.settings().Value("Options", "Dictionary"), "words-de.mdb");
+
+  app_.reset();
+  Start(std::nullopt);
+  EXPECT_TRUE(main().MenuChecked("Dictionary:words-de.mdb"));
+  EXPECT_TRUE(app_->store_open());
+}
+
+TEST_F(KeyloomAppTest, ADictionaryThatDoesNotOpenLeavesTheOneInUse) {
+  platform_.files().SetFile(JoinPath(platform_.folders().program, "broken.mdb"), "not a store");
+  Start(SealedTestStoreBytes(kWords));
+  app_->OnCommand("Dictionary:broken.mdb");
+  ASSERT_EQ(shell_.dialogs().messages().size(), 1u);
+  EXPECT_EQ(shell_.dialogs().messages()[0].text,
+            std::string(KeyloomApp::kDictionaryNotOpenedMessage) + "broken");
+  EXPECT_TRUE(main().MenuChecked("Dictionary:words.mdb"));
+  EXPECT_FALSE(main().MenuChecked("Dictionary:broken.mdb"));
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
+TEST_F(KeyloomAppTest, ADictionarySettingThatNamesNoOfferedStoreIsNotFollowed) {
+  platform_.files().SetFile("/secret/words.mdb", SealedTestStoreBytes({"secret"}));
+  shell_.settings().Set("Options", "Dictionary", "../../secret/words.mdb");
+  Start(SealedTestStoreBytes(kWords));
+  EXPECT_TRUE(main().MenuChecked("Dictionary:words.mdb"));
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
 }  // namespace
 }  // namespace keyloom

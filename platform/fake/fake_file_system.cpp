@@ -33,6 +33,16 @@ bool FakeFileSystem::EnsureWritableFolder(const std::string& folder) {
   return FolderWritable(folder);
 }
 
+std::vector<std::string> FakeFileSystem::ListFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& [path, content] : files_) {
+    if (NormalFolder(FolderOf(path)) == NormalFolder(folder)) {
+      names.push_back(path.substr(path.find_last_of("/\\") + 1));
+    }
+  }
+  return names;
+}
+
 std::optional<std::string> FakeFileSystem::File(const std::string& path) const {
   const auto it = files_.find(path);
   if (it == files_.end()) return std::nullopt;

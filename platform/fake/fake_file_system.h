@@ -24,6 +24,8 @@ class FakeFileSystem final : public FileSystem {
   bool ReplaceFile(const std::string& path, std::string_view content) override;
   // Answers what set_folder_writable said for `folder`, true by default; records the call.
   bool EnsureWritableFolder(const std::string& folder) override;
+  // The files whose folder is `folder`, sorted.
+  std::vector<std::string> ListFiles(const std::string& folder) override;
 
   void SetFile(const std::string& path, std::string content) { files_[path] = std::move(content); }
   void RemoveFile(const std::string& path) { files_.erase(path); }

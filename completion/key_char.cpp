@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/key_event.h"
+#include "platform/text.h"
 
 namespace keyloom {
 namespace {
@@ -45,7 +46,39 @@ std::string KeyCodeToChar(int key_code, int modifiers) {
   return {};
 }
 
-std::string WordCharacter(int key_code, int modifiers) {
+bool IsWordLetter(char32_t c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  if (c < 0xC0 || c == 0xD7 || c == 0xF7) return false;
+  struct Range {
+    char32_t first;
+    char32_t last;
+  };
+  // General punctuation to miscellaneous symbols and arrows; CJK punctuation; the small,
+  // half-width and full-width forms' punctuation; specials.
+  constexpr Range kNotLetters[] = {{0x2000, 0x2BFF}, {0x3000, 0x303F}, {0xFE30, 0xFE6F},
+                                   {0xFF00, 0xFF20}, {0xFF3B, 0xFF40}, {0xFF5B, 0xFF65},
+                                   {0xFFF0, 0xFFFF}};
+  for (const Range& range : kNotLetters) {
+    if (c >= range.first && c <= range.last) return false;
+  }
+  return true;
+}
+
+std::string WordCharacter(int key_code, int modifiers, char32_t layout_char) {
+  if (layout_char != 0) {
+    std::string character;
+    if (IsWordLetter(layout_char)) {
+      AppendUtf8(character, layout_char);
+      return ToLower(character);
+    }
+    for (const PunctuationKey& key : kPunctuationKeys) {
+      if (static_cast<char32_t>(key.plain) == layout_char ||
+          static_cast<char32_t>(key.shifted) == layout_char) {
+        return std::string(1, static_cast<char>(layout_char));
+      }
+    }
+    return character;
+  }
   if (key_code >= kFirstLetterKey && key_code <= kLastLetterKey) {
     return std::string(1, static_cast<char>('a' + (key_code - kFirstLetterKey)));
   }

@@ -8,8 +8,14 @@ namespace keyloom {
 // held alone (`modifiers` exactly kShiftMask); empty for keys that add nothing to a word.
 std::string KeyCodeToChar(int key_code, int modifiers);
 
-// The character a key adds to the current word: a letter key gives its letter in lower case
-// whatever the modifiers, any other key what KeyCodeToChar gives.
-std::string WordCharacter(int key_code, int modifiers);
+// The character a key adds to the current word. On the US layout (`layout_char` 0) a letter key
+// gives its letter in lower case whatever the modifiers, any other key what KeyCodeToChar gives.
+// On other layouts the character the layout types: a letter of any script in lower case, or
+// one of the punctuation characters that KeyCodeToChar knows; nothing else.
+std::string WordCharacter(int key_code, int modifiers, char32_t layout_char = 0);
+
+// Whether a code point is a letter as far as words go: Latin letters, and every code point from
+// U+00C0 on outside the blocks of punctuation, symbols and marks of punctuation.
+bool IsWordLetter(char32_t c);
 
 }  // namespace keyloom

@@ -21,7 +21,7 @@ void WordCapture::HandleKey(KeyEvent& event) {
     return static_cast<long long>(CodePointCount(current_word_)) >= threshold;
   };
 
-  const std::string character = WordCharacter(event.key_code, event.modifiers);
+  const std::string character = WordCharacter(event.key_code, event.modifiers, event.layout_char);
   if (!character.empty()) {
     current_word_ += character;
     if (enabled && reaches_threshold()) LookupWords();

@@ -27,6 +27,10 @@ struct KeyEvent {
   int key_code = 0;      // virtual-key code
   int modifiers = 0;     // kShiftMask | kCtrlMask | kAltMask
   bool discard = false;  // set by the handler to withhold the key from the focused window
+  // What the active keyboard layout types with this key (Shift and AltGr as held; Caps Lock and
+  // Ctrl left out), on layouts other than US only; 0 on the US layout and for keys that type
+  // nothing.
+  char32_t layout_char = 0;
 };
 
 class KeyHandler {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/key_event.h"
@@ -65,6 +66,29 @@ INSTANTIATE_TEST_SUITE_P(NothingAdded, WordCharacterTest,
                                          KeyCase{kVkShift, kShiftMask, ""}, KeyCase{kVkUp, 0, ""},
                                          KeyCase{kVkDown, 0, ""}, KeyCase{kVkF1, 0, ""},
                                          KeyCase{64, 0, ""}, KeyCase{91, 0, ""}));
+
+// On layouts other than US the layout's character counts, whatever key code it came with.
+TEST(WordCharacterTest, OtherLayoutsGiveTheirLettersInLowerCase) {
+  struct LayoutCase {
+    int key_code;
+    char32_t layout_char;
+    std::string expected;
+  };
+  const LayoutCase cases[] = {
+      {186, U'ü', "ü"}, {186, U'Ü', "ü"},                    // German: the key right of P
+      {50, U'é', "é"},  {55, U'è', "è"},                     // AZERTY's digit row, unshifted
+      {49, U'&', ""},   {57, U'ç', "ç"},  {55, U'7', ""},    // digits and & add nothing
+      {81, U'Я', "я"},  {87, U'ц', "ц"},  {219, U'х', "х"},  // Russian
+      {90, U'y', "y"},  {89, U'Z', "z"},  // QWERTZ: the letter, not the key code's
+      {189, U'-', "-"}, {191, U'#', ""},  {219, U'ß', "ß"},
+      {69, U'€', ""},   {222, U'«', ""},  {65, U'ą', "ą"},  // AltGr on Polish
+      {186, U'ñ', "ñ"}, {81, U'α', "α"},
+  };
+  for (const LayoutCase& c : cases) {
+    EXPECT_EQ(WordCharacter(c.key_code, 0, c.layout_char), c.expected)
+        << "key " << c.key_code << " char " << static_cast<std::uint32_t>(c.layout_char);
+  }
+}
 
 TEST(KeyCodeToCharTest, LeavesLetterKeysToTheLetterRule) {
   EXPECT_EQ(KeyCodeToChar(65, 0), "");

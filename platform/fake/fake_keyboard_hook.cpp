@@ -12,9 +12,9 @@ void FakeKeyboardHook::SetWithholdableKeys(std::span<const int> key_codes) {
   withholdable_keys_.assign(key_codes.begin(), key_codes.end());
 }
 
-bool FakeKeyboardHook::Press(int key_code, int modifiers) {
+bool FakeKeyboardHook::Press(int key_code, int modifiers, char32_t layout_char) {
   if (handler_ == nullptr) return false;
-  KeyEvent event{key_code, modifiers, false};
+  KeyEvent event{key_code, modifiers, false, layout_char};
   handler_->HandleKey(event);
   return event.discard;
 }

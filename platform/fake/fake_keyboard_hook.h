@@ -14,8 +14,9 @@ class FakeKeyboardHook final : public KeyboardHook {
   void SetWithholdableKeys(std::span<const int> key_codes) override;
 
   // Builds the key event, runs the handler and returns whether it withheld the key. Without a
-  // started handler nobody sees the key and it is not withheld.
-  bool Press(int key_code, int modifiers = 0);
+  // started handler nobody sees the key and it is not withheld. `layout_char` is what a layout
+  // other than US types with the key.
+  bool Press(int key_code, int modifiers = 0, char32_t layout_char = 0);
 
   // Makes the next Start calls fail (no handler is stored then).
   void set_start_fails(bool fails) { start_fails_ = fails; }

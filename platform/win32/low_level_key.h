@@ -12,6 +12,7 @@ struct LowLevelKey {
   std::uintptr_t extra_info = 0;
   int scan_code = 0;  // the character itself for VK_PACKET
   bool extended = false;
+  char32_t layout_char = 0;  // what a layout other than US types with the key
 };
 
 }  // namespace keyloom

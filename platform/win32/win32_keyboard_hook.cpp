@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/layout_character.h"
+
 namespace keyloom {
 namespace {
 
@@ -23,11 +25,19 @@ int CurrentModifiers() {
 LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
   if (code == HC_ACTION && active.filter != nullptr) {
     const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
-    const LowLevelKey key{
-        static_cast<int>(event.vkCode),      message == WM_KEYDOWN || message == WM_SYSKEYDOWN,
-        (event.flags & LLKHF_INJECTED) != 0, event.dwExtraInfo,
-        static_cast<int>(event.scanCode),    (event.flags & LLKHF_EXTENDED) != 0};
-    if (active.filter->Filter(key, CurrentModifiers(), active.handler)) return 1;
+    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    const bool injected = (event.flags & LLKHF_INJECTED) != 0;
+    const int modifiers = CurrentModifiers();
+    const int virtual_key = static_cast<int>(event.vkCode);
+    const int scan_code = static_cast<int>(event.scanCode);
+    const LowLevelKey key{virtual_key,
+                          down,
+                          injected,
+                          event.dwExtraInfo,
+                          scan_code,
+                          (event.flags & LLKHF_EXTENDED) != 0,
+                          down ? ForegroundLayoutCharacter(virtual_key, scan_code, modifiers) : 0};
+    if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);
 }

@@ -7,10 +7,13 @@
 
 #include <array>
 #include <cstring>
+#include <map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "platform/key_event.h"
+#include "platform/x11/layout_characters.h"
 #include "platform/x11/virtual_keys.h"
 #include "platform/x11/x11_errors.h"
 
@@ -45,6 +48,7 @@ X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses&
   int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
   XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
   num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
+  FindUsGroups();
 }
 
 X11KeyboardHook::~X11KeyboardHook() {
@@ -201,7 +205,22 @@ void X11KeyboardHook::HandleEvent(XEvent& event) {
 void X11KeyboardHook::KeymapChanged() {
   keymap_.Reload();
   num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
+  FindUsGroups();
   if (handler_ != nullptr) UpdateGrabs();
+}
+
+void X11KeyboardHook::FindUsGroups() {
+  std::map<std::string_view, int> keycodes;
+  for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
+    keycodes.emplace(keymap_.KeyName(keycode), keycode);
+  }
+  for (int group = 0; group < XkbNumKbdGroups; ++group) {
+    us_groups_[static_cast<std::size_t>(group)] =
+        IsUsGroup([&](std::string_view name, int level) -> unsigned long {
+          const auto it = keycodes.find(name);
+          return it == keycodes.end() ? NoSymbol : keymap_.Symbol(it->second, group, level);
+        });
+  }
 }
 
 void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned long serial) {
@@ -284,7 +303,8 @@ HeldKeys X11KeyboardHook::TakeOverPendingKey() {
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   // While a modal dialog waits for the user, the handler that opened it has not returned.
   if (handler_ == nullptr || ModalDialogOpen()) return false;
-  KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false};
+  KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false,
+               LayoutCharacter(keycode, state)};
   const bool outer = reporting_;
   reporting_ = true;
   try {
@@ -295,6 +315,14 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   }
   reporting_ = outer;
   return key.discard;
+}
+
+char32_t X11KeyboardHook::LayoutCharacter(int keycode, unsigned int state) const {
+  if (us_groups_[static_cast<std::size_t>(xkb_group_) % XkbNumKbdGroups]) return 0;
+  // Caps Lock, Ctrl and Alt change no letter as far as words go.
+  const unsigned int level_mods =
+      state & ~static_cast<unsigned int>(LockMask | ControlMask | Mod1Mask);
+  return KeysymCharacter(keymap_.SymbolFor(keycode, xkb_group_, level_mods));
 }
 
 int X11KeyboardHook::VirtualKey(int keycode, unsigned int state) const {

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <array>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -57,6 +58,9 @@ class X11KeyboardHook final : public KeyboardHook {
   // Runs the handler; whether it withheld the key. A handler that throws withholds nothing.
   bool Report(int keycode, unsigned int state);
   int VirtualKey(int keycode, unsigned int state) const;
+  // What the active group types with the key, for words typed on layouts other than US.
+  char32_t LayoutCharacter(int keycode, unsigned int state) const;
+  void FindUsGroups();
   void KeymapChanged();
   void UpdateGrabs();
 
@@ -70,8 +74,9 @@ class X11KeyboardHook final : public KeyboardHook {
   X11Keymap keymap_;
   unsigned int xkb_mods_ = 0;  // the effective modifiers as the event stream stands
   int xkb_group_ = 0;
-  std::set<int> withholdable_;  // virtual-key codes
-  std::set<int> grabbed_;       // keycodes
+  std::array<bool, XkbNumKbdGroups> us_groups_{};  // which groups of the map are the US layout
+  std::set<int> withholdable_;                     // virtual-key codes
+  std::set<int> grabbed_;                          // keycodes
   OwnKeyPresses& own_presses_;
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events

@@ -27,6 +27,10 @@ class X11Keymap {
   // The keysym of `keycode` at `level` in `group` (wrapped into the key's groups); NoSymbol
   // when the key has no such level.
   KeySym Symbol(int keycode, int group, int level) const;
+  // The keysym of `keycode` in `group` while the modifiers `mods` are down.
+  KeySym SymbolFor(int keycode, int group, unsigned int mods) const {
+    return Symbol(keycode, group, LevelFor(keycode, group, mods));
+  }
 
   // Where a keysym sits: the keycode, and whether Shift must be held to reach it while the
   // locked modifiers (Caps Lock, Num Lock) are `locked_mods`.

@@ -33,10 +33,12 @@ constexpr std::array<UsKey, 47> kUsKeys = {{
 bool IsUsGroup(const std::function<unsigned long(std::string_view key_name, int level)>& symbol) {
   for (const UsKey& key : kUsKeys) {
     // The keysyms of printable ASCII are the characters' codes.
-    if (symbol(key.name, 0) != static_cast<unsigned long>(key.unshifted) ||
-        symbol(key.name, 1) != static_cast<unsigned long>(key.shifted)) {
-      return false;
-    }
+    const auto unshifted = static_cast<unsigned long>(key.unshifted);
+    const auto shifted = static_cast<unsigned long>(key.shifted);
+    if (symbol(key.name, 0) != unshifted || symbol(key.name, 1) != shifted) return false;
+    // Letters on AltGr (Polish) make a layout of its own, however US its first levels are.
+    const unsigned long third = symbol(key.name, 2);
+    if (third != 0 && third != unshifted && third != shifted) return false;
   }
   return true;
 }

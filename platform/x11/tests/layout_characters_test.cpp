@@ -6,12 +6,13 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace keyloom {
 namespace {
 
-// The printable keys of a layout as their two levels' characters, by key name.
-using Layout = std::map<std::string, std::pair<unsigned long, unsigned long>>;
+// The printable keys of a layout as their levels' keysyms, by key name.
+using Layout = std::map<std::string, std::vector<unsigned long>>;
 
 Layout UsLayout() {
   const std::string names[] = {"TLDE", "AE01", "AE02", "AE03", "AE04", "AE05", "AE06", "AE07",
@@ -33,8 +34,9 @@ Layout UsLayout() {
 bool IsUs(const Layout& layout) {
   return IsUsGroup([&](std::string_view name, int level) -> unsigned long {
     const auto it = layout.find(std::string(name));
-    if (it == layout.end()) return 0;  // no keysym
-    return level == 0 ? it->second.first : it->second.second;
+    const auto level_index = static_cast<std::size_t>(level);
+    if (it == layout.end() || level_index >= it->second.size()) return 0;  // no keysym
+    return it->second[level_index];
   });
 }
 
@@ -50,6 +52,12 @@ TEST(LayoutCharactersTest, OnlyTheUsLayoutIsUs) {
   Layout russian = UsLayout();
   russian["AC01"] = {XK_Cyrillic_ef, XK_Cyrillic_EF};
   EXPECT_FALSE(IsUs(russian));
+  Layout polish = UsLayout();
+  polish["AC01"] = {XK_a, XK_A, XK_aogonek, XK_Aogonek};
+  EXPECT_FALSE(IsUs(polish));
+  Layout four_levels = UsLayout();
+  four_levels["AC01"] = {XK_a, XK_A, XK_a, XK_A};
+  EXPECT_TRUE(IsUs(four_levels));
   Layout missing_key = UsLayout();
   missing_key.erase("BKSL");
   EXPECT_FALSE(IsUs(missing_key));

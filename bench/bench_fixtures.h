@@ -40,8 +40,8 @@ class KeyloomOnFakes {
   // `options` turned on.
   explicit KeyloomOnFakes(std::string store_bytes, std::vector<std::string_view> options = {});
   ~KeyloomOnFakes();
-  bool Press(int key_code, int modifiers = 0) {
-    return platform_.hook().Press(key_code, modifiers);
+  bool Press(int key_code, int modifiers = 0, char32_t layout_char = 0) {
+    return platform_.hook().Press(key_code, modifiers, layout_char);
   }
   FakeShell& shell() { return shell_; }
 

@@ -16,6 +16,7 @@
 #include "bench/bench_fixtures.h"
 #include "completion/completion_options.h"
 #include "platform/key_event.h"
+#include "completion/key_char.h"
 #include "platform/text.h"
 
 namespace keyloom {
@@ -68,7 +69,6 @@ std::optional<Key> KeyFor(char32_t c) {
   }
 }
 
-bool IsLetter(char32_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::u32string Decode(std::string_view text) {
   std::u32string decoded;
@@ -78,14 +78,19 @@ std::u32string Decode(std::string_view text) {
 }
 
 std::string Lower(std::u32string_view word) {
-  std::string lower;
-  for (const char32_t c : word) AppendUtf8(lower, c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-  return lower;
+  std::string utf8;
+  for (const char32_t c : word) AppendUtf8(utf8, c);
+  return ToLower(utf8);
 }
+
+// How the user's keyboard types letters: the US layout, whose letter keys Keyloom reads by
+// their codes, or the layout of another language, whose letters it reads as the layout types
+// them.
+enum class Keyboard { kUs, kOwnLayout };
 
 class SavingsRun {
  public:
-  explicit SavingsRun(KeyloomOnFakes& keyloom) : keyloom_(keyloom) {}
+  SavingsRun(KeyloomOnFakes& keyloom, Keyboard keyboard) : keyloom_(keyloom), keyboard_(keyboard) {}
 
   void Type(std::u32string_view text) {
     std::size_t i = 0;
@@ -110,18 +115,25 @@ class SavingsRun {
   long long keys_pressed() const { return keys_pressed_; }
 
  private:
+  bool IsLetter(char32_t c) const {
+    if (keyboard_ == Keyboard::kOwnLayout) return IsWordLetter(c);
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  }
+
   void Press(char32_t c) {
-    if (const std::optional<Key> key = KeyFor(c)) {
+    if (keyboard_ == Keyboard::kOwnLayout && IsWordLetter(c)) {
+      PressKey(0, 0, c);
+    } else if (const std::optional<Key> key = KeyFor(c)) {
       PressKey(key->key_code, key->modifiers);
     } else {
       PressKey(0, 0);  // a key that adds nothing to a word
     }
   }
 
-  void PressKey(int key_code, int modifiers) {
+  void PressKey(int key_code, int modifiers, char32_t layout_char = 0) {
     ++keys_pressed_;
     keyloom_.shell().Advance(kKeyIntervalMs);
-    keyloom_.Press(key_code, modifiers);
+    keyloom_.Press(key_code, modifiers, layout_char);
   }
 
   void TypeWord(std::u32string_view word) {
@@ -156,25 +168,30 @@ class SavingsRun {
   }
 
   KeyloomOnFakes& keyloom_;
+  Keyboard keyboard_;
   long long keys_pressed_ = 0;
 };
 
 // A text typed with some of the Options menu's items on; with `passes` above one the text is
 // typed that many times and the last pass is measured (what learning has picked up by then).
 struct SavingsCase {
-  const char* text_path;
+  std::string language;  // "en", or the code of another shipped language
   std::vector<std::string_view> options;
   int passes = 1;
 };
 
 void BM_KeystrokeSavings(benchmark::State& state, const SavingsCase& c) {
-  const std::u32string text = Decode(ReadBenchFile(c.text_path));
-  const std::string store = ReadBenchFile(KEYLOOM_WORDS_MDB);
+  const bool english = c.language == "en";
+  const std::u32string text =
+      Decode(ReadBenchFile(std::string(KEYLOOM_SAVINGS_TEXTS) + "/" + c.language + ".txt"));
+  const std::string store =
+      ReadBenchFile(english ? std::string(KEYLOOM_WORDS_MDB)
+                            : std::string(KEYLOOM_STORES_DIR) + "/words-" + c.language + ".mdb");
   double savings = 0;
   long long pressed = 0;
   for (auto _ : state) {
     KeyloomOnFakes keyloom(store, c.options);
-    SavingsRun run(keyloom);
+    SavingsRun run(keyloom, english ? Keyboard::kUs : Keyboard::kOwnLayout);
     for (int pass = 1; pass < c.passes; ++pass) run.Type(text);
     const long long before = run.keys_pressed();
     run.Type(text);
@@ -185,22 +202,29 @@ void BM_KeystrokeSavings(benchmark::State& state, const SavingsCase& c) {
   state.counters["keys_pressed"] = static_cast<double>(pressed);
   state.counters["keys_without"] = static_cast<double>(text.size());
 }
-const SavingsCase kEnglishDefaults{KEYLOOM_SAVINGS_TEXT_EN, {}};
-const SavingsCase kEnglishMostLikelyFirst{KEYLOOM_SAVINGS_TEXT_EN, {kMostLikelyFirstItem}};
-const SavingsCase kEnglishLearningSecondPass{
-    KEYLOOM_SAVINGS_TEXT_EN, {kMostLikelyFirstItem, kLearnWordsItem}, 2};
-
-BENCHMARK_CAPTURE(BM_KeystrokeSavings, en, kEnglishDefaults)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_KeystrokeSavings, en_most_likely_first, kEnglishMostLikelyFirst)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_KeystrokeSavings, en_most_likely_first_learned, kEnglishLearningSecondPass)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
+// Every language with the defaults and with Most Likely First; English also with learning.
+void RegisterSavingsBenchmarks() {
+  const auto add = [](const std::string& name, SavingsCase c) {
+    benchmark::RegisterBenchmark(("BM_KeystrokeSavings/" + name).c_str(),
+                                 [c](benchmark::State& state) { BM_KeystrokeSavings(state, c); })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+  };
+  for (const char* language : {"en", "de", "es", "fr", "it", "nl", "pl", "pt", "ru", "sv"}) {
+    add(language, {language, {}});
+    add(std::string(language) + "_most_likely_first", {language, {kMostLikelyFirstItem}});
+  }
+  add("en_most_likely_first_learned", {"en", {kMostLikelyFirstItem, kLearnWordsItem}, 2});
+}
 
 }  // namespace
 }  // namespace keyloom
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  keyloom::RegisterSavingsBenchmarks();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

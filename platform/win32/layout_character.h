@@ -6,6 +6,6 @@ namespace keyloom {
 // hold them, Caps Lock left out), for following words typed on layouts other than US; 0 on the
 // US layout, for dead keys and for keys that type nothing. Never changes the keyboard state, so
 // a dead key pressed before stays pending for the window.
-char32_t ForegroundLayoutCharacter(int virtual_key, int scan_code, int modifiers);
+char32_t ForegroundLayoutCharacter(int virtual_key, int modifiers);
 
 }  // namespace keyloom

@@ -36,7 +36,7 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           event.dwExtraInfo,
                           scan_code,
                           (event.flags & LLKHF_EXTENDED) != 0,
-                          down ? ForegroundLayoutCharacter(virtual_key, scan_code, modifiers) : 0};
+                          down ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);

@@ -52,6 +52,8 @@ void KeyloomApp::Start() {
   });
   LoadCompletionOptions(app_shell_.settings(), *window_);
   ApplyOptions();
+  app_shell_.SetPauseHandler([this](bool /*paused*/) { capture_.EndWord(); });
+  app_shell_.RestorePause();
   window_->Show();
   platform_.hook().Start(*this);
 }
@@ -83,7 +85,9 @@ void KeyloomApp::OnResized() {
 
 void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 
-void KeyloomApp::HandleKey(KeyEvent& event) { capture_.HandleKey(event); }
+void KeyloomApp::HandleKey(KeyEvent& event) {
+  if (!app_shell_.paused()) capture_.HandleKey(event);
+}
 
 void KeyloomApp::WordTyped(std::string_view word) {
   if (learned_.words().CountUse(word)) learned_.Changed();

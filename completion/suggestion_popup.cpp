@@ -37,7 +37,8 @@ void SuggestionPopup::ResetCandidates() {
   Window& window = EnsureWindow();
   candidates_.clear();
   window.SetListItems(kListId, candidates_);
-  window.SetSize({window.Size().width, kEmptyHeight});
+  height_ = kEmptyHeight;
+  window.SetSize({window.Size().width, height_});
 }
 
 void SuggestionPopup::AddCandidate(std::string word) {
@@ -52,11 +53,12 @@ void SuggestionPopup::AddCandidate(std::string word) {
   candidates_.insert(place, std::move(word));
   SelectEntry(0);
 
-  const TwipSize size = window.Size();
-  const int height = size.height + kCandidateHeight;
-  window.SetSize({size.width, height});
+  // Grown in twips, never from the size read back: a screen rounds that to whole pixels, and
+  // the rounding would add up over the candidates.
+  height_ += kCandidateHeight;
+  window.SetSize({window.Size().width, height_});
   TwipRect list = window.Rect(kListId);
-  list.height = height + kListOverhang;
+  list.height = height_ + kListOverhang;
   window.SetRect(kListId, list);
 }
 

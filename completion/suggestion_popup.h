@@ -80,6 +80,7 @@ class SuggestionPopup : private WindowEvents {
   std::vector<std::string> candidates_;
   std::string current_candidate_;
   Order order_ = Order::kAlphabetical;
+  int height_ = kEmptyHeight;  // twips
   std::vector<int> steering_keys_;
 };
 

@@ -38,13 +38,14 @@ class WordCapture {
   void HandleKey(KeyEvent& event);
   // nullptr (the default) tells no one and forgets nothing.
   void SetHistory(WordHistory* history);
+  // Forgets the word being typed and hides the pop-up.
+  void EndWord();
 
   // The characters typed since the word last ended, lower case.
   const std::string& current_word() const { return current_word_; }
 
  private:
   void LookupWords();
-  void EndWord();
   // The text typed since the last space, which the word may run on past while the pop-up shows.
   std::string_view LastPart() const;
   void TellTyped(std::string_view word);

@@ -46,6 +46,11 @@ bool QuipcastApp::Start() {
   window_->Show();
   KeyboardHook& hook = platform_.hook();
   hook.SetWithholdableKeys(kFunctionKeys);
+  // Paused, no key is grabbed, so none can be held up.
+  app_shell_.SetPauseHandler([&hook](bool paused) {
+    hook.SetWithholdableKeys(paused ? std::span<const int>() : std::span<const int>(kFunctionKeys));
+  });
+  app_shell_.RestorePause();
   return hook.Start(*this);
 }
 
@@ -79,6 +84,8 @@ void QuipcastApp::OnResized() { app_shell_.HandleResize(); }
 
 void QuipcastApp::OnCloseRequested() { app_shell_.Exit(); }
 
-void QuipcastApp::HandleKey(KeyEvent& event) { detector_.HandleKey(event); }
+void QuipcastApp::HandleKey(KeyEvent& event) {
+  if (!app_shell_.paused()) detector_.HandleKey(event);
+}
 
 }  // namespace keyloom

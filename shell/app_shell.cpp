@@ -4,6 +4,7 @@
 
 #include "shell/app_texts.h"
 #include "shell/layout.h"
+#include "shell/settings.h"
 
 namespace keyloom {
 namespace {
@@ -30,6 +31,10 @@ ListFileConfig WithSaveFailureNotice(ListFileConfig config, AppShell& shell) {
     shell.Notify("The list could not be saved to " + path + ". The file there was left as it was.");
   };
   return config;
+}
+
+std::string_view PausedSetting(Program program) {
+  return program == Program::kQuipcast ? "QuipcastPaused" : "KeyloomPaused";
 }
 
 }  // namespace
@@ -73,6 +78,20 @@ void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
 
 void AppShell::LoadListAtStart() { files_.LoadListAtStart(); }
 
+void AppShell::RestorePause() {
+  if (ReadSetting(shell_.settings(), kOptionsSection, PausedSetting(program_), "0") == "1") {
+    SetPaused(true);
+  }
+}
+
+void AppShell::SetPaused(bool paused) {
+  paused_ = paused;
+  window_.SetMenuText(kPauseItem, paused ? kResumeCaption : kPauseCaption);
+  tray_->ShowState(paused ? PausedTrayTip() : TrayTip(), paused);
+  WriteSetting(shell_.settings(), kOptionsSection, PausedSetting(program_), paused ? "1" : "0");
+  if (pause_handler_) pause_handler_(paused);
+}
+
 bool AppShell::HandleCommand(std::string_view id) {
   if (id == "FileImport") {
     files_.FileImport();
@@ -82,6 +101,8 @@ bool AppShell::HandleCommand(std::string_view id) {
     files_.FileSaveAs();
   } else if (id == "Exit") {
     Exit();
+  } else if (id == kPauseItem) {
+    SetPaused(!paused_);
   } else if (id == kRunMinimizedItem) {
     window_.SetMenuChecked(kRunMinimizedItem, !window_.MenuChecked(kRunMinimizedItem));
   } else if (id == "About") {

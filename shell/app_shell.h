@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,7 +34,11 @@ class AppShell : public TrayEvents {
   // Start-up step 2: set the current list file and import the list file.
   void LoadListAtStart();
 
-  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, About, Help2 and the
+  static constexpr std::string_view kPauseItem = "Pause";
+  static constexpr std::string_view kPauseCaption = "Pause";
+  static constexpr std::string_view kResumeCaption = "Resume";
+
+  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, Pause, About, Help2 and the
   // Minimize button Command1. False when `id` is none of them.
   bool HandleCommand(std::string_view id);
   // Runs the program's layout rules on the window's current size.
@@ -43,6 +48,17 @@ class AppShell : public TrayEvents {
 
   // How soon after the event that asked for it a notification shows.
   static constexpr int kNoticeDelayMs = 1;
+
+  // Pausing: while paused the program leaves every key alone. The menu item reads Resume, the
+  // tray shows it, and the state is kept in the settings store for the next start.
+  void SetPaused(bool paused);
+  bool paused() const { return paused_; }
+  // What the program itself does on pausing and resuming.
+  void SetPauseHandler(std::function<void(bool paused)> handler) {
+    pause_handler_ = std::move(handler);
+  }
+  // Start-up: pauses when the program was paused when it last ran.
+  void RestorePause();
 
   void Minimize();
   void Exit();
@@ -67,6 +83,8 @@ class AppShell : public TrayEvents {
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<Timer> notice_timer_;
   std::vector<std::string> pending_notices_;
+  bool paused_ = false;
+  std::function<void(bool paused)> pause_handler_;
   WorkingList list_;
   ListFileCommands files_;
 };

@@ -27,6 +27,10 @@ std::string MainWindowCaption(Program program) {
   return name + std::string(kProductVersion) + " - " + kMakerWebName;
 }
 
+std::string PausedTrayTip() {
+  return FirstCodePoints("Paused - " + ProductName() + " - " + kMakerWebName, kTrayTipLimit);
+}
+
 std::string TrayTip() {
   return FirstCodePoints(ProductName() + " - " + kMakerWebName, kTrayTipLimit);
 }

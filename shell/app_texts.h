@@ -13,6 +13,8 @@ inline constexpr const char* kApplicationTitle = "Keyloom";
 std::string MainWindowCaption(Program program);
 // "Keyloom 4.1 - <web name>", at most 63 characters.
 std::string TrayTip();
+// The tray tip while the program is paused.
+std::string PausedTrayTip();
 // The About box's text (each line ended by CR LF) and title.
 std::string AboutText();
 std::string AboutTitle();

@@ -30,6 +30,8 @@ class TrayIcon {
   virtual bool Available() const = 0;
   // A non-modal notification beside the icon.
   virtual void ShowNotification(std::string_view title, std::string_view text) = 0;
+  // A new tip, and the program's icon as it is or greyed out while the program is paused.
+  virtual void ShowState(std::string_view tip, bool paused) = 0;
 };
 
 }  // namespace keyloom

@@ -64,6 +64,7 @@ class Window {
 
   virtual bool MenuChecked(std::string_view id) const = 0;
   virtual void SetMenuChecked(std::string_view id, bool checked) = 0;
+  virtual void SetMenuText(std::string_view id, std::string_view caption) = 0;
 };
 
 }  // namespace keyloom

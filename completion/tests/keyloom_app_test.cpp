@@ -321,6 +321,31 @@ TEST_F(KeyloomOptionsTest, WordsFromTheWordListJoinTheCandidates) {
   EXPECT_THAT(Offered(), ElementsAre("Theodora", "then", "there", "theory", "thermal"));
 }
 
+TEST_F(KeyloomAppTest, PausedItOffersNothingAndLearnsNothingEvenAfterARestart) {
+  Start(SealedTestStoreBytes(kWords));
+  app_->OnCommand("LearnWords");
+  Type("hel");
+  ASSERT_TRUE(app_->popup().Visible());
+  main().Click("Pause");
+  EXPECT_FALSE(app_->popup().Visible());
+  EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
+  for (int i = 0; i < 3; ++i) {
+    Type("hello");
+    EXPECT_FALSE(Press(kVkEnter));
+  }
+  EXPECT_FALSE(app_->popup().Visible());
+  EXPECT_TRUE(app_->learned_words().empty());
+
+  app_.reset();
+  Start(std::nullopt);
+  EXPECT_EQ(main().MenuText("Pause"), "Resume");
+  Type("hel");
+  EXPECT_FALSE(app_->popup().Visible());
+  main().Click("Pause");
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
 TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
   const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
   platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));

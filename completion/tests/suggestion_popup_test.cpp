@@ -50,6 +50,16 @@ TEST_F(SuggestionPopupTest, GrowsWithEveryCandidateAndSelectsTheAlphabeticallyFi
   EXPECT_TRUE(popup_.Visible());
 }
 
+TEST_F(SuggestionPopupTest, HeightIsOneConversionOfItsTwipsWhateverTheScreenRounds) {
+  popup_.ResetCandidates();
+  window().set_twips_per_pixel(15);  // 96 dots per inch
+  std::vector<std::string> words;
+  for (int i = 0; i < 15; ++i) words.push_back("word" + std::to_string(i));
+  Offer(words);
+  // 1000 + 15 x 200 twips is 266.7 pixels: 267, not the 262 that rounding each step gives.
+  EXPECT_EQ(window().Size().height, 267 * 15);
+}
+
 TEST_F(SuggestionPopupTest, ResetShrinksAndEmptiesButKeepsVisibilityAndCandidate) {
   Offer({"hello", "help"});
   popup_.ResetCandidates();

@@ -139,6 +139,30 @@ TEST_F(QuipcastAppTest, ChordFromTheHookIsPastedAndWithheld) {
   EXPECT_TRUE(platform_.hook().Press(kF9));
 }
 
+TEST_F(QuipcastAppTest, PausedItLeavesEveryKeyAloneUntilResumedEvenAfterARestart) {
+  SetListFile(kDefaultListFile, {"{F} - {F9} - chord", "{S} - td - typed"});
+  Start();
+  window().Click("Pause");
+  EXPECT_EQ(window().MenuText("Pause"), "Resume");
+  EXPECT_TRUE(shell_.tray().paused());
+  EXPECT_TRUE(shell_.tray().tip().starts_with("Paused - "));
+  EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
+  EXPECT_FALSE(platform_.hook().Press(kF9));
+  for (int key : {int{'T'}, int{'D'}, kVkSpace}) EXPECT_FALSE(platform_.hook().Press(key));
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+
+  app_.reset();
+  Start();
+  EXPECT_EQ(window().MenuText("Pause"), "Resume");
+  EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
+  window().Click("Pause");
+  EXPECT_EQ(window().MenuText("Pause"), "Pause");
+  EXPECT_FALSE(shell_.tray().paused());
+  EXPECT_EQ(shell_.settings().Value("Options", "QuipcastPaused"), "0");
+  EXPECT_EQ(platform_.hook().withholdable_keys().size(), 12u);
+  EXPECT_TRUE(platform_.hook().Press(kF9));
+}
+
 TEST_F(QuipcastAppTest, LaunchLettersAreTypedWithoutBoost) {
   shell_.settings().Set("Options", "Boost", "0");
   Start();

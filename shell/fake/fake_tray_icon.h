@@ -22,6 +22,10 @@ class FakeTrayIcon final : public TrayIcon {
   bool Add(std::string_view tip) override;
   bool Available() const override { return available_; }
   void ShowNotification(std::string_view title, std::string_view text) override;
+  void ShowState(std::string_view tip, bool paused) override {
+    tip_ = std::string(tip);
+    paused_ = paused;
+  }
 
   // The user's mouse on the icon: raises OnTrayMouse unless the program has quit.
   void Mouse(TrayMouse code);
@@ -34,6 +38,9 @@ class FakeTrayIcon final : public TrayIcon {
   // The tips of the adds that succeeded, in order.
   const std::vector<std::string>& added_tips() const { return added_tips_; }
   const std::vector<Notification>& notifications() const { return notifications_; }
+  // What the latest ShowState set.
+  const std::string& tip() const { return tip_; }
+  bool paused() const { return paused_; }
 
   void set_events_blocked(std::function<bool()> blocked) { events_blocked_ = std::move(blocked); }
 
@@ -44,6 +51,8 @@ class FakeTrayIcon final : public TrayIcon {
   bool present_ = false;
   std::vector<std::string> added_tips_;
   std::vector<Notification> notifications_;
+  std::string tip_;
+  bool paused_ = false;
   std::function<bool()> events_blocked_;
 };
 

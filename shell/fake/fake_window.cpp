@@ -40,7 +40,10 @@ FakeWindow::FakeWindow(const WindowDesign& design, WindowEvents& events)
     }
   }
   for (const MenuDesign& menu : design.menus) {
-    for (const MenuItemDesign& item : menu.items) menu_checks_[item.id] = item.checked;
+    for (const MenuItemDesign& item : menu.items) {
+      menu_checks_[item.id] = item.checked;
+      menu_texts_[item.id] = item.caption;
+    }
   }
   size_ = design.style == WindowStyle::kPopup
               ? TwipSize{design.popup_rect.width, design.popup_rect.height}
@@ -107,10 +110,32 @@ TwipRect FakeWindow::Rect(std::string_view id) const { return Find(id).rect; }
 
 void FakeWindow::SetRect(std::string_view id, TwipRect rect) { Find(id).rect = rect; }
 
+void FakeWindow::SetSize(TwipSize size) {
+  const auto round = [this](int twips) {
+    const int pixels = (twips + twips_per_pixel_ / 2) / twips_per_pixel_;
+    return pixels * twips_per_pixel_;
+  };
+  size_ = {round(size.width), round(size.height)};
+}
+
 void FakeWindow::Show() {
   visible_ = true;
   minimized_ = false;
   ++show_count_;
+}
+
+void FakeWindow::SetMenuText(std::string_view id, std::string_view caption) {
+  const auto it = menu_texts_.find(id);
+  if (it == menu_texts_.end())
+    throw std::out_of_range("FakeWindow: no menu item " + std::string(id));
+  it->second = std::string(caption);
+}
+
+std::string FakeWindow::MenuText(std::string_view id) const {
+  const auto it = menu_texts_.find(id);
+  if (it == menu_texts_.end())
+    throw std::out_of_range("FakeWindow: no menu item " + std::string(id));
+  return it->second;
 }
 
 bool FakeWindow::MenuChecked(std::string_view id) const {

@@ -38,13 +38,19 @@ class FakeWindow final : public Window {
   TwipRect Rect(std::string_view id) const override;
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override { return size_; }
-  void SetSize(TwipSize size) override { size_ = size; }
+  void SetSize(TwipSize size) override;
   void Show() override;
   void Hide() override { visible_ = false; }
   void Minimize() override { minimized_ = true; }
   bool Visible() const override { return visible_; }
   bool MenuChecked(std::string_view id) const override;
   void SetMenuChecked(std::string_view id, bool checked) override;
+  void SetMenuText(std::string_view id, std::string_view caption) override;
+  std::string MenuText(std::string_view id) const;
+
+  // Sizes set from now on are rounded to whole pixels of this many twips, as on a real screen
+  // (15 at 96 dots per inch); 1, the default, keeps them as given.
+  void set_twips_per_pixel(int twips) { twips_per_pixel_ = twips; }
 
   // The user's actions.
   // A button or menu item: OnCommand. A check box toggles, an option button becomes the
@@ -96,7 +102,9 @@ class FakeWindow final : public Window {
   WindowEvents& events_;
   std::map<std::string, Control, std::less<>> controls_;
   std::map<std::string, bool, std::less<>> menu_checks_;
+  std::map<std::string, std::string, std::less<>> menu_texts_;
   TwipSize size_;
+  int twips_per_pixel_ = 1;
   bool visible_ = false;
   bool minimized_ = false;
   int show_count_ = 0;

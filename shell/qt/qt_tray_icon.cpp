@@ -47,6 +47,12 @@ bool QtTrayIcon::Add(std::string_view tip) {
 
 bool QtTrayIcon::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
+void QtTrayIcon::ShowState(std::string_view tip, bool paused) {
+  icon_->setToolTip(ToQt(tip));
+  const QIcon icon = AppIcon();
+  icon_->setIcon(paused ? QIcon(icon.pixmap(QSize(64, 64), QIcon::Disabled)) : icon);
+}
+
 void QtTrayIcon::ShowNotification(std::string_view title, std::string_view text) {
   icon_->showMessage(ToQt(title), ToQt(MessageText(text)), QSystemTrayIcon::NoIcon, 10000);
 }

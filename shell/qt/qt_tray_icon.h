@@ -19,6 +19,7 @@ class QtTrayIcon final : public TrayIcon {
   bool Add(std::string_view tip) override;
   bool Available() const override;
   void ShowNotification(std::string_view title, std::string_view text) override;
+  void ShowState(std::string_view tip, bool paused) override;
 
  private:
   std::unique_ptr<QSystemTrayIcon> icon_;

@@ -407,4 +407,11 @@ void QtWindow::SetMenuChecked(std::string_view id, bool checked) {
   item.action->setChecked(checked);
 }
 
+void QtWindow::SetMenuText(std::string_view id, std::string_view caption) {
+  const auto found = menu_items_.find(id);
+  if (found == menu_items_.end()) throw std::out_of_range("no menu item " + std::string(id));
+  found->second.action->setText(
+      QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
 }  // namespace keyloom

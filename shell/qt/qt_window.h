@@ -53,6 +53,7 @@ class QtWindow final : public Window {
   bool Visible() const override;
   bool MenuChecked(std::string_view id) const override;
   void SetMenuChecked(std::string_view id, bool checked) override;
+  void SetMenuText(std::string_view id, std::string_view caption) override;
 
   // The top-level widget, for dialogs that belong to the window and for tests.
   QWidget* widget() const { return top_.get(); }

@@ -18,7 +18,7 @@ void MainWindowHost::closeEvent(QCloseEvent* event) {
 
 PopupHost::PopupHost(HostCallbacks callbacks)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                           Qt::X11BypassWindowManagerHint | Qt::WindowStaysOnTopHint),
+                           Qt::X11BypassWindowManagerHint),
       callbacks_(std::move(callbacks)) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);

@@ -192,7 +192,11 @@ TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {
     EXPECT_EQ(d.menus[1].items[0].caption, "Run Minimized");
     for (const MenuItemDesign& item : d.menus[1].items) EXPECT_FALSE(item.checked) << item.id;
   }
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 1u);
+  for (const WindowDesign& d : {QuipcastWindowDesign(), KeyloomWindowDesign()}) {
+    EXPECT_EQ(d.menus[1].items.at(1).id, "Pause");
+    EXPECT_EQ(d.menus[1].items.at(1).caption, "Pause");
+  }
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 2u);
 }
 
 TEST(KeyloomPopupDesignTest, BorderlessAtTheCorner) {

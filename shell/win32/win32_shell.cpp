@@ -65,6 +65,7 @@ class Win32Shell::TrayHandle final : public TrayIcon {
   void ShowNotification(std::string_view title, std::string_view text) override {
     icon_.ShowNotification(title, text);
   }
+  void ShowState(std::string_view tip, bool paused) override { icon_.ShowState(tip, paused); }
 
  private:
   Win32Shell& shell_;

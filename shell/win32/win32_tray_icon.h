@@ -26,6 +26,7 @@ class Win32TrayIcon final : public TrayIcon {
   bool Add(std::string_view tip) override;
   bool Available() const override;
   void ShowNotification(std::string_view title, std::string_view text) override;
+  void ShowState(std::string_view tip, bool paused) override;
 
   // The notification area came back (TaskbarCreated): an icon that was there is added again.
   void OnTaskbarCreated();
@@ -39,6 +40,8 @@ class Win32TrayIcon final : public TrayIcon {
   UINT callback_message_;
   TrayEvents& events_;
   HICON icon_ = nullptr;
+  HICON running_icon_ = nullptr;
+  HICON paused_icon_ = nullptr;  // made on first use
   std::wstring tip_;
   bool added_ = false;
 };

@@ -372,6 +372,16 @@ void Win32Window::SetMenuChecked(std::string_view id, bool checked) {
                 MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void Win32Window::SetMenuText(std::string_view id, std::string_view caption) {
+  std::wstring text = Utf8ToWide(caption);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoW(menu_, static_cast<UINT>(MenuCommand(id)), FALSE, &info);
+  DrawMenuBar(hwnd_);
+}
+
 template <typename Event>
 void Win32Window::Raise(Event event) {
   if (stopped_ || quiet_ > 0) return;

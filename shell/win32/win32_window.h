@@ -48,6 +48,7 @@ class Win32Window final : public Window {
   bool Visible() const override;
   bool MenuChecked(std::string_view id) const override;
   void SetMenuChecked(std::string_view id, bool checked) override;
+  void SetMenuText(std::string_view id, std::string_view caption) override;
 
   HWND handle() const { return hwnd_; }
   int dpi() const { return dpi_; }

@@ -86,7 +86,12 @@ void KeyloomApp::OnResized() {
 void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void KeyloomApp::HandleKey(KeyEvent& event) {
-  if (!app_shell_.paused()) capture_.HandleKey(event);
+  if (!app_shell_.LeavesAlone(event)) {
+    capture_.HandleKey(event);
+  } else if (event.in_password_field) {
+    // Nothing typed there may show in the pop-up or join a word.
+    capture_.EndWord();
+  }
 }
 
 void KeyloomApp::WordTyped(std::string_view word) {

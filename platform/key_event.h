@@ -31,6 +31,8 @@ struct KeyEvent {
   // Ctrl left out), on layouts other than US only; 0 on the US layout and for keys that type
   // nothing.
   char32_t layout_char = 0;
+  // The keyboard focus is in a password field, as far as the backend can tell.
+  bool in_password_field = false;
 };
 
 class KeyHandler {

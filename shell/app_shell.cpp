@@ -72,6 +72,12 @@ AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& plat
       files_(WithSaveFailureNotice(std::move(list_config), *this), list_, shell.dialogs(),
              shell.settings(), platform.files(), platform.code_page()) {
   notice_timer_->SetInterval(kNoticeDelayMs);
+  window_.SetMenuChecked(kPasswordFieldsItem, ReadSetting(shell.settings(), kOptionsSection,
+                                                          kPasswordFieldsItem, "1") != "0");
+}
+
+bool AppShell::LeavesAlone(const KeyEvent& event) const {
+  return paused_ || (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem));
 }
 
 void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
@@ -103,6 +109,10 @@ bool AppShell::HandleCommand(std::string_view id) {
     Exit();
   } else if (id == kPauseItem) {
     SetPaused(!paused_);
+  } else if (id == kPasswordFieldsItem) {
+    const bool on = !window_.MenuChecked(kPasswordFieldsItem);
+    window_.SetMenuChecked(kPasswordFieldsItem, on);
+    WriteSetting(shell_.settings(), kOptionsSection, kPasswordFieldsItem, on ? "1" : "0");
   } else if (id == kRunMinimizedItem) {
     window_.SetMenuChecked(kRunMinimizedItem, !window_.MenuChecked(kRunMinimizedItem));
   } else if (id == "About") {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/key_event.h"
 #include "platform/platform.h"
 #include "shell/list_file_commands.h"
 #include "shell/program.h"
@@ -35,6 +36,7 @@ class AppShell : public TrayEvents {
   void LoadListAtStart();
 
   static constexpr std::string_view kPauseItem = "Pause";
+  static constexpr std::string_view kPasswordFieldsItem = "LeavePasswordFieldsAlone";
   static constexpr std::string_view kPauseCaption = "Pause";
   static constexpr std::string_view kResumeCaption = "Resume";
 
@@ -59,6 +61,9 @@ class AppShell : public TrayEvents {
   }
   // Start-up: pauses when the program was paused when it last ran.
   void RestorePause();
+  // Whether the program must leave this key to the window: it is paused, or the key goes to a
+  // password field and the user has not asked to be helped there.
+  bool LeavesAlone(const KeyEvent& event) const;
 
   void Minimize();
   void Exit();

@@ -8,8 +8,12 @@ std::vector<MenuDesign> MainWindowMenus(Program program) {
                    {"FileSave", "File Save"},
                    {"FileSave2", "File Save As"},
                    {"Exit", "Exit"}}};
-  // Run Minimized starts cleared at every start; Pause reads Resume while paused.
-  MenuDesign options{"&Options", {{"RunMinimized", "Run Minimized", false}, {"Pause", "Pause"}}};
+  // Run Minimized starts cleared at every start; Pause reads Resume while paused; password
+  // fields are left alone unless the user says otherwise.
+  MenuDesign options{"&Options",
+                     {{"RunMinimized", "Run Minimized", false},
+                      {"Pause", "Pause"},
+                      {"LeavePasswordFieldsAlone", "Leave Password Fields Alone", true}}};
   MenuDesign help{"&Help", {}};
   if (program == Program::kQuipcast) help.items.push_back({"LoadSamples", "Load Samples"});
   help.items.push_back({"About", "About"});

@@ -346,6 +346,27 @@ TEST_F(KeyloomAppTest, PausedItOffersNothingAndLearnsNothingEvenAfterARestart) {
   EXPECT_TRUE(app_->popup().Visible());
 }
 
+TEST_F(KeyloomAppTest, APasswordFieldGetsNoPopupAndTeachesNothing) {
+  Start(SealedTestStoreBytes(kWords));
+  app_->OnCommand("LearnWords");
+  Type("hel");
+  ASSERT_TRUE(app_->popup().Visible());
+  platform_.hook().set_focus_in_password_field(true);
+  EXPECT_FALSE(Press('P'));  // the focus moved on: what was offered goes
+  EXPECT_FALSE(app_->popup().Visible());
+  EXPECT_FALSE(Press(kVkTab));
+  for (int i = 0; i < 3; ++i) {
+    Type("hello");
+    EXPECT_FALSE(Press(kVkEnter));
+  }
+  EXPECT_FALSE(app_->popup().Visible());
+  EXPECT_TRUE(app_->learned_words().empty());
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+  platform_.hook().set_focus_in_password_field(false);
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
 TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
   const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
   platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));

@@ -163,6 +163,22 @@ TEST_F(QuipcastAppTest, PausedItLeavesEveryKeyAloneUntilResumedEvenAfterARestart
   EXPECT_TRUE(platform_.hook().Press(kF9));
 }
 
+TEST_F(QuipcastAppTest, LaunchesNothingInAPasswordFieldUnlessTheUserAsks) {
+  SetListFile(kDefaultListFile, {"{F} - {F9} - chord", "{S} - td - typed"});
+  Start();
+  platform_.hook().set_focus_in_password_field(true);
+  EXPECT_FALSE(platform_.hook().Press(kF9));
+  for (int key : {int{'T'}, int{'D'}, kVkSpace}) EXPECT_FALSE(platform_.hook().Press(key));
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+
+  window().Click("LeavePasswordFieldsAlone");
+  EXPECT_EQ(shell_.settings().Value("Options", "LeavePasswordFieldsAlone"), "0");
+  app_.reset();
+  Start();
+  EXPECT_FALSE(window().MenuChecked("LeavePasswordFieldsAlone"));
+  EXPECT_TRUE(platform_.hook().Press(kF9));
+}
+
 TEST_F(QuipcastAppTest, LaunchLettersAreTypedWithoutBoost) {
   shell_.settings().Set("Options", "Boost", "0");
   Start();

@@ -18,6 +18,9 @@ class FakeKeyboardHook final : public KeyboardHook {
   // other than US types with the key.
   bool Press(int key_code, int modifiers = 0, char32_t layout_char = 0);
 
+  // Every following key goes to a password field, as the backend would tell.
+  void set_focus_in_password_field(bool in_password) { in_password_field_ = in_password; }
+
   // Makes the next Start calls fail (no handler is stored then).
   void set_start_fails(bool fails) { start_fails_ = fails; }
   bool started() const { return handler_ != nullptr; }
@@ -27,6 +30,7 @@ class FakeKeyboardHook final : public KeyboardHook {
  private:
   KeyHandler* handler_ = nullptr;
   bool start_fails_ = false;
+  bool in_password_field_ = false;
   std::vector<int> withholdable_keys_;
 };
 

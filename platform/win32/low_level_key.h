@@ -13,6 +13,7 @@ struct LowLevelKey {
   int scan_code = 0;  // the character itself for VK_PACKET
   bool extended = false;
   char32_t layout_char = 0;  // what a layout other than US types with the key
+  bool in_password_field = false;
 };
 
 }  // namespace keyloom

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/layout_character.h"
+#include "platform/win32/password_focus.h"
 
 namespace keyloom {
 namespace {
@@ -36,7 +37,8 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           event.dwExtraInfo,
                           scan_code,
                           (event.flags & LLKHF_EXTENDED) != 0,
-                          down ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0};
+                          down ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
+                          down && FocusInPasswordField()};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);

@@ -190,13 +190,16 @@ TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {
     ASSERT_GE(d.menus[1].items.size(), 1u);
     EXPECT_EQ(d.menus[1].items[0].id, "RunMinimized");
     EXPECT_EQ(d.menus[1].items[0].caption, "Run Minimized");
-    for (const MenuItemDesign& item : d.menus[1].items) EXPECT_FALSE(item.checked) << item.id;
+    // Only leaving password fields alone is on from the start.
+    for (const MenuItemDesign& item : d.menus[1].items) {
+      EXPECT_EQ(item.checked, item.id == "LeavePasswordFieldsAlone") << item.id;
+    }
   }
   for (const WindowDesign& d : {QuipcastWindowDesign(), KeyloomWindowDesign()}) {
     EXPECT_EQ(d.menus[1].items.at(1).id, "Pause");
     EXPECT_EQ(d.menus[1].items.at(1).caption, "Pause");
   }
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 2u);
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 3u);
 }
 
 TEST(KeyloomPopupDesignTest, BorderlessAtTheCorner) {

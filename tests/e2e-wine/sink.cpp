@@ -9,7 +9,8 @@
 // (WM_KEYDOWN, WM_SYSKEYDOWN) that reaches the window, named like xdotool names keys ("F9",
 // "Tab", "A"). With the last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at
 // start and writes the clipboard's text to CLIPBOARD_FILE whenever it changes. With
-// KEYLOOM_SINK_CONTROL=richedit in the environment the text box is a RichEdit control.
+// KEYLOOM_SINK_CONTROL=richedit in the environment the text box is a RichEdit control, with
+// KEYLOOM_SINK_CONTROL=password a password edit control.
 #include <windows.h>
 // Needs windows.h first.
 #include <commctrl.h>
@@ -193,10 +194,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                               nullptr, nullptr, instance, nullptr);
   const char* control = std::getenv("KEYLOOM_SINK_CONTROL");
   const bool rich = control != nullptr && std::string(control) == "richedit";
+  const bool password = control != nullptr && std::string(control) == "password";
   if (rich) LoadLibraryW(L"msftedit.dll");
-  edit = CreateWindowW(rich ? MSFTEDIT_CLASS : L"EDIT", L"",
-                       WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
-                       0, 0, window, nullptr, instance, nullptr);
+  // A password box is one line, as Windows makes them.
+  const DWORD style =
+      password ? ES_PASSWORD | ES_AUTOHSCROLL : ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+  edit = CreateWindowW(rich ? MSFTEDIT_CLASS : L"EDIT", L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
+                       0, window, nullptr, instance, nullptr);
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
   // A RichEdit control tells of changes only when asked to.
   if (rich) SendMessageW(edit, EM_SETEVENTMASK, 0, ENM_CHANGE);

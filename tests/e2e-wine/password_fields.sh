@@ -1,0 +1,27 @@
+# A password edit control is left alone: there t, d, Space stay as typed and three letters
+# show no pop-up, while the same letters launch and complete in a plain edit control.
+source "$(dirname "$0")/lib.sh"
+write_phrase_list "{S} - td - Today is here."
+printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
+wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
+  "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
+  fail "the word store could not be built"
+
+start_quipcast
+start_program keyloom "Keyloom Word Complete"
+
+KEYLOOM_SINK_CONTROL=password start_sink
+type_in_sink "td zeb"
+sleep 1
+expect_file "$E2E_DIR/sink.txt" "td zeb"
+popup_hidden || fail "the pop-up showed for a password field"
+helper close "Keyloom E2E Sink" >/dev/null 2>&1 || true
+sleep 0.5
+
+start_sink
+type_in_sink "zeb"
+wait_until 5 popup_shown || fail "no pop-up in the plain edit control"
+xdotool key Escape Return
+type_in_sink "td "
+wait_until 5 grep -q "Today is here." "$E2E_DIR/sink.txt" ||
+  fail "no launch in the plain edit control: $(cat "$E2E_DIR/sink.txt")"

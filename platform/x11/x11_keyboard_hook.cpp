@@ -39,12 +39,14 @@ std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
 
 }  // namespace
 
-X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses)
+X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
+                                 const AtspiFocusWatch* focus_watch)
     : display_(display),
       root_(DefaultRootWindow(display)),
       xi_opcode_(xi_opcode),
       keymap_(display),
-      own_presses_(own_presses) {
+      own_presses_(own_presses),
+      focus_watch_(focus_watch) {
   int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
   XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
   num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
@@ -304,7 +306,8 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   // While a modal dialog waits for the user, the handler that opened it has not returned.
   if (handler_ == nullptr || ModalDialogOpen()) return false;
   KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false,
-               LayoutCharacter(keycode, state)};
+               LayoutCharacter(keycode, state),
+               focus_watch_ != nullptr && focus_watch_->InPasswordField()};
   const bool outer = reporting_;
   reporting_ = true;
   try {

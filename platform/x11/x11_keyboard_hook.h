@@ -10,6 +10,7 @@
 #include <span>
 
 #include "platform/keyboard_hook.h"
+#include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/grab_history.h"
 #include "platform/x11/held_key.h"
 #include "platform/x11/own_key_presses.h"
@@ -31,7 +32,9 @@ class X11KeyboardHook final : public KeyboardHook {
  public:
   // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode;
   // `own_presses` are the keys the program's output sent, which are never reported.
-  X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses);
+  // `focus_watch` (may be null) tells whether keys go to a password field.
+  X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
+                  const AtspiFocusWatch* focus_watch = nullptr);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -78,6 +81,7 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> withholdable_;                     // virtual-key codes
   std::set<int> grabbed_;                          // keycodes
   OwnKeyPresses& own_presses_;
+  const AtspiFocusWatch* focus_watch_;
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
   GrabHistory history_;

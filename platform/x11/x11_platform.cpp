@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/linux_app_folders.h"
 #include "platform/x11/qt_clock.h"
 #include "platform/x11/qt_own_clipboard.h"
@@ -73,6 +74,7 @@ class X11Platform final : public Platform {
   X11DisplayPtr output_display_;
   X11DisplayPtr clipboard_display_;
   OwnKeyPresses own_presses_;
+  std::unique_ptr<AtspiFocusWatch> focus_watch_ = AtspiFocusWatch::Start();
   std::unique_ptr<X11KeyboardHook> hook_;
   std::unique_ptr<X11Clipboard> clipboard_;
   std::unique_ptr<X11KeystrokeOutput> keystrokes_;
@@ -106,7 +108,8 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
     : hook_display_(std::move(hook_display)),
       output_display_(std::move(output_display)),
       clipboard_display_(std::move(clipboard_display)),
-      hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode, own_presses_)),
+      hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode, own_presses_,
+                                              focus_watch_.get())),
       clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
       keystrokes_(std::make_unique<X11KeystrokeOutput>(
           output_display_.get(), own_presses_,

@@ -2,10 +2,7 @@
 # bitmap and HTML beside the text, as a browser copies a picture.
 source "$(dirname "$0")/lib.sh"
 write_phrase_list "{S} - ty - Thank you"
-printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
-wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
-  "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
-  fail "the word store could not be built"
+build_word_store zest zebra zero zebu
 start_sink
 helper copy-picture || fail "the picture could not be copied"
 before=$(helper clipboard-formats)

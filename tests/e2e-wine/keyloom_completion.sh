@@ -3,10 +3,7 @@
 # keys are withheld from the sink only while the pop-up shows, the clipboard's earlier text is
 # back afterwards, and the program writes nothing to the settings store.
 source "$(dirname "$0")/lib.sh"
-printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
-wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
-  "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
-  fail "the word store could not be built"
+build_word_store zest zebra zero zebu
 start_sink "earlier text"
 start_program keyloom "Keyloom Word Complete"
 

@@ -6,10 +6,7 @@
 # not used here.)
 source "$(dirname "$0")/lib.sh"
 E2E_AFTER='setxkbmap -display "$DISPLAY" us'
-printf 'über\nübel\nzebra\nпривет\nприрода\n' >"$E2E_DIR/words.txt"
-wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
-  "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
-  fail "the word store could not be built"
+build_word_store über übel zebra привет природа
 
 for entry in "de übe übel" "ru при привет"; do
   read -r layout typed word <<<"$entry"

@@ -133,6 +133,15 @@ type_in_sink() {
   xdotool type --delay 60 "$1"
 }
 
+# build_word_store WORD...: Keyloom's words.mdb in the program folder, holding the words in
+# this order, sealed with a cheap key derivation.
+build_word_store() {
+  printf '%s\n' "$@" >"$E2E_DIR/words.txt"
+  wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
+    "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
+    fail "the word store could not be built"
+}
+
 # A list file of Quipcast with these entry lines, in UTF-8 with its byte-order mark: every
 # entry followed by code 1, then one CR LF.
 write_phrase_list() {

@@ -2,10 +2,7 @@
 # show no pop-up, while the same letters launch and complete in a plain edit control.
 source "$(dirname "$0")/lib.sh"
 write_phrase_list "{S} - td - Today is here."
-printf 'zest\nzebra\nzero\nzebu\n' >"$E2E_DIR/words.txt"
-wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
-  "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
-  fail "the word store could not be built"
+build_word_store zest zebra zero zebu
 
 start_quipcast
 start_program keyloom "Keyloom Word Complete"

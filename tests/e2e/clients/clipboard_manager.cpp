@@ -22,9 +22,10 @@ Window window;
 Atom clipboard;
 Atom property;
 
-// The owner's answer for TARGET; nullopt when it refuses or does not answer within a second.
-std::optional<std::string> Read(Atom target) {
-  XConvertSelection(display, clipboard, target, property, window, CurrentTime);
+// The owner's answer for TARGET about the content it took ownership with at `time` (an owner
+// that has changed since refuses); nullopt when it refuses or does not answer within a second.
+std::optional<std::string> Read(Atom target, Time time) {
+  XConvertSelection(display, clipboard, target, property, window, time);
   XFlush(display);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
   XEvent event;
@@ -49,13 +50,13 @@ std::optional<std::string> Read(Atom target) {
   return data;
 }
 
-bool MarkedSecret() {
+bool MarkedSecret(Time time) {
   const Atom hint = XInternAtom(display, "x-kde-passwordManagerHint", False);
-  const std::optional<std::string> targets = Read(XInternAtom(display, "TARGETS", False));
+  const std::optional<std::string> targets = Read(XInternAtom(display, "TARGETS", False), time);
   if (!targets) return false;
   const auto* atoms = reinterpret_cast<const long*>(targets->data());
   for (std::size_t i = 0; i < targets->size() / sizeof(long); ++i) {
-    if (static_cast<Atom>(atoms[i]) == hint) return Read(hint) == std::string("secret");
+    if (static_cast<Atom>(atoms[i]) == hint) return Read(hint, time) == std::string("secret");
   }
   return false;
 }
@@ -82,8 +83,11 @@ int main(int argc, char** argv) {
     XNextEvent(display, &event);
     if (event.type != event_base + XFixesSelectionNotify) continue;
     const auto& notify = reinterpret_cast<const XFixesSelectionNotifyEvent&>(event);
-    if (notify.owner == None || MarkedSecret()) continue;
-    const std::optional<std::string> text = Read(XInternAtom(display, "UTF8_STRING", False));
+    // Every read names the ownership this event tells of, as real managers do: content that has
+    // changed since is refused rather than read under the old content's marks.
+    const Time time = notify.selection_timestamp;
+    if (notify.owner == None || MarkedSecret(time)) continue;
+    const std::optional<std::string> text = Read(XInternAtom(display, "UTF8_STRING", False), time);
     if (!text || *text == last) continue;
     last = *text;
     std::ofstream(argv[1], std::ios::app) << last << '\n';

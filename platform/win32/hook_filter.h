@@ -18,6 +18,9 @@ class HookFilter {
 
   // True when the event must be withheld. `modifiers` is the Shift/Ctrl/Alt mask at the event.
   bool Filter(const LowLevelKey& key, int modifiers, KeyHandler* handler);
+  // Whether an event with this extra information is the program's own typing, which the
+  // handler never sees: nothing about the focused window need be found out for it.
+  bool OwnInput(std::uintptr_t extra_info) const { return tags_.Own(extra_info); }
 
  private:
   KeyboardState& state_;

@@ -27,6 +27,8 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
   if (code == HC_ACTION && active.filter != nullptr) {
     const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    // Only a key the handler may see needs the foreground window's layout and focus.
+    const bool reported = down && !active.filter->OwnInput(event.dwExtraInfo);
     const bool injected = (event.flags & LLKHF_INJECTED) != 0;
     const int modifiers = CurrentModifiers();
     const int virtual_key = static_cast<int>(event.vkCode);
@@ -37,8 +39,8 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           event.dwExtraInfo,
                           scan_code,
                           (event.flags & LLKHF_EXTENDED) != 0,
-                          down ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
-                          down && FocusInPasswordField()};
+                          reported ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
+                          reported && FocusInPasswordField()};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);

@@ -13,8 +13,9 @@ namespace keyloom {
 inline constexpr std::string_view kMostLikelyFirstItem = "MostLikelyFirst";
 inline constexpr std::string_view kLearnWordsItem = "LearnWords";
 inline constexpr std::string_view kOfferListWordsItem = "OfferListWords";
-inline constexpr std::array<std::string_view, 3> kCompletionOptionItems = {
-    kMostLikelyFirstItem, kLearnWordsItem, kOfferListWordsItem};
+inline constexpr std::string_view kSuggestionsAtCaretItem = "SuggestionsAtCaret";
+inline constexpr std::array<std::string_view, 4> kCompletionOptionItems = {
+    kMostLikelyFirstItem, kLearnWordsItem, kOfferListWordsItem, kSuggestionsAtCaretItem};
 
 // The stored options into their menu items.
 void LoadCompletionOptions(SettingsStore& settings, Window& window);

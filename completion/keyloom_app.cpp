@@ -108,6 +108,9 @@ void KeyloomApp::ApplyOptions() {
   popup_.SetOrder(window_->MenuChecked(kMostLikelyFirstItem)
                       ? SuggestionPopup::Order::kAsGiven
                       : SuggestionPopup::Order::kAlphabetical);
+  popup_.SetPlacement(window_->MenuChecked(kSuggestionsAtCaretItem)
+                          ? SuggestionPopup::Placement::kAtCaret
+                          : SuggestionPopup::Placement::kDesigned);
   const bool learning = window_->MenuChecked(kLearnWordsItem);
   if (learning && !learned_loaded_) {
     learned_.Load();

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "completion/caret_placement.h"
 #include "platform/key_event.h"
 #include "platform/text.h"
 
@@ -22,9 +23,20 @@ SuggestionPopup::SuggestionPopup(Shell& shell, Platform& platform, WindowDesign 
       platform_(platform),
       design_(std::move(design)),
       hide_timer_(shell.CreateTimer([this] { OnHideTimer(); })),
+      place_timer_(shell.CreateTimer([this] { PlaceAndShow(); })),
       paste_(shell, platform),
       steering_keys_(kSteeringKeys.begin(), kSteeringKeys.end()) {
   hide_timer_->SetInterval(kDefaultDisplayTimeMs);
+  place_timer_->SetInterval(kCaretFollowDelayMs);
+}
+
+void SuggestionPopup::SetPlacement(Placement placement) {
+  placement_ = placement;
+  if (placement == Placement::kDesigned && window_) {
+    place_timer_->SetEnabled(false);
+    window_->MoveOnScreen(designed_place_.left, designed_place_.top);
+    if (shown_) window_->Show();
+  }
 }
 
 void SuggestionPopup::OfferForgetKey(bool offered) {
@@ -90,14 +102,17 @@ void SuggestionPopup::CompleteWord(std::string_view typed_word) {
 
 void SuggestionPopup::HidePopup() { Hide(); }
 
-bool SuggestionPopup::Visible() const { return window_ && window_->Visible(); }
+bool SuggestionPopup::Visible() const { return shown_; }
 
 void SuggestionPopup::OnListSelectionChanged(std::string_view id) {
   if (id == kListId) FollowSelection();
 }
 
 Window& SuggestionPopup::EnsureWindow() {
-  if (!window_) window_ = shell_.CreateWindow(design_, *this);
+  if (!window_) {
+    window_ = shell_.CreateWindow(design_, *this);
+    designed_place_ = window_->ScreenFrame();
+  }
   return *window_;
 }
 
@@ -117,15 +132,35 @@ void SuggestionPopup::FollowSelection() {
 }
 
 void SuggestionPopup::Show() {
-  if (window_->Visible()) return;
-  window_->Show();
+  if (placement_ == Placement::kAtCaret) {
+    place_timer_->Restart();
+  } else if (!shown_) {
+    window_->Show();
+  }
+  if (shown_) return;
+  shown_ = true;
   platform_.hook().SetWithholdableKeys(steering_keys_);
 }
 
 void SuggestionPopup::Hide() {
-  if (!Visible()) return;
+  if (!shown_) return;
+  shown_ = false;
+  place_timer_->SetEnabled(false);
   window_->Hide();
   platform_.hook().SetWithholdableKeys({});
+}
+
+void SuggestionPopup::PlaceAndShow() {
+  place_timer_->SetEnabled(false);
+  if (!shown_) return;
+  const ScreenRect frame = window_->ScreenFrame();
+  if (const std::optional<CaretPlace> caret = platform_.caret().Locate()) {
+    const ScreenRect place = PopupBesideCaret(*caret, frame.width, frame.height);
+    window_->MoveOnScreen(place.left, place.top);
+  } else {
+    window_->MoveOnScreen(designed_place_.left, designed_place_.top);
+  }
+  window_->Show();
 }
 
 void SuggestionPopup::OnHideTimer() {

@@ -21,12 +21,19 @@ class SuggestionPopup : private WindowEvents {
   // likely first).
   enum class Order { kAlphabetical, kAsGiven };
 
+  // Where the window stands: at its designed place, or beside the text cursor of the window
+  // being typed in (at the designed place when nothing tells where that is).
+  enum class Placement { kDesigned, kAtCaret };
+
   // Heights in twips: an empty pop-up, and what each candidate adds.
   static constexpr int kEmptyHeight = 1000;
   static constexpr int kCandidateHeight = 200;
   // The list reaches this far below the window's bottom edge.
   static constexpr int kListOverhang = 200;
   static constexpr int kDefaultDisplayTimeMs = 5000;
+  // Beside the caret, the window comes up and follows this long after a change, once the
+  // application has moved its caret for the key, and never while a key waits on the handler.
+  static constexpr int kCaretFollowDelayMs = 30;
 
   SuggestionPopup(Shell& shell, Platform& platform, WindowDesign design);
 
@@ -37,6 +44,7 @@ class SuggestionPopup : private WindowEvents {
   // pop-up.
   void AddCandidate(std::string word);
   void SetOrder(Order order) { order_ = order; }
+  void SetPlacement(Placement placement);
   // Whether Delete (Shift+Delete forgets a candidate) is taken too while the pop-up shows.
   void OfferForgetKey(bool offered);
   // Moves the selection one entry; false when it is already at that end of the list.
@@ -70,16 +78,23 @@ class SuggestionPopup : private WindowEvents {
   void Show();
   void Hide();
   void OnHideTimer();
+  // Moves the window beside the caret, or to its designed place, and shows it.
+  void PlaceAndShow();
 
   Shell& shell_;
   Platform& platform_;
   WindowDesign design_;
   std::unique_ptr<Window> window_;
   std::unique_ptr<Timer> hide_timer_;
+  std::unique_ptr<Timer> place_timer_;
   ClipboardPaste paste_;
   std::vector<std::string> candidates_;
   std::string current_candidate_;
   Order order_ = Order::kAlphabetical;
+  Placement placement_ = Placement::kDesigned;
+  ScreenRect designed_place_;  // pixels, as the window was created
+  // Whether the pop-up is up: its window may still wait on the caret to come up.
+  bool shown_ = false;
   int height_ = kEmptyHeight;  // twips
   std::vector<int> steering_keys_;
 };

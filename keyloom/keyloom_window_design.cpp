@@ -20,6 +20,7 @@ WindowDesign KeyloomWindowDesign() {
   options.push_back({"MostLikelyFirst", "Most Likely First"});
   options.push_back({"LearnWords", "Learn My Words"});
   options.push_back({"OfferListWords", "Offer Words from My Word List"});
+  options.push_back({"SuggestionsAtCaret", "Show suggestions at the text cursor"});
   options.push_back({"ForgetLearnedWords", "Forget Learned Words"});
   // Wider than its first design (4095) so that the longest label is never cut off.
   ControlDesign panel{kFrame, "Frame1", "", kInFrame2, {240, 3000, 4500, 1695}};

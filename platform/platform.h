@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ansi_code_page.h"
+#include "platform/caret_locator.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -32,6 +33,7 @@ class Platform {
   virtual const Clock& clock() = 0;
   virtual FileSystem& files() = 0;
   virtual PrivateFiles& private_files() = 0;
+  virtual CaretLocator& caret() = 0;
   virtual const AnsiCodePage& code_page() = 0;
   virtual const AppFolders& folders() = 0;
 };

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/caret_locator.h"
 #include "shell/window_design.h"
 
 namespace keyloom {
@@ -53,6 +54,10 @@ class Window {
   // The window's outer size: borders, title bar and menu bar included.
   virtual TwipSize Size() const = 0;
   virtual void SetSize(TwipSize size) = 0;
+
+  // The window's outer rectangle on the screen, in pixels, and moving it there (the size stays).
+  virtual ScreenRect ScreenFrame() const = 0;
+  virtual void MoveOnScreen(int left, int top) = 0;
 
   // Shows the window, or brings it to the front and activates it when it is already shown.
   // A pop-up is shown without taking the keyboard focus.

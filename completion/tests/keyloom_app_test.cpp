@@ -239,6 +239,19 @@ TEST_F(KeyloomOptionsTest, MostLikelyFirstListsTheStoreOrderWithTheFirstSelected
   EXPECT_EQ(app_->popup().current_candidate(), "there");
 }
 
+TEST_F(KeyloomOptionsTest, SuggestionsAtTheCaretFollowItAfterARestart) {
+  Start();
+  app_->OnCommand(kSuggestionsAtCaretItem);
+  Restart();
+  // The fake's pixels are twips: a large screen.
+  platform_.caret().set_place(CaretPlace{{400, 300, 1, 16}, {0, 0, 10000, 10000}});
+  Type("the");
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  const ScreenRect frame = app_->popup().window()->ScreenFrame();
+  EXPECT_EQ(frame.left, 400);
+  EXPECT_EQ(frame.top, 316);
+}
+
 TEST_F(KeyloomOptionsTest, LearnedWordsComeFirstAndAreKeptInAPrivateFile) {
   Start();
   app_->OnCommand(kMostLikelyFirstItem);

@@ -151,6 +151,77 @@ TEST_F(SuggestionPopupTest, TakesTabUpAndDownOnlyWhileShown) {
   EXPECT_TRUE(platform_.hook().withholdable_keys().empty());
 }
 
+class PopupAtCaretTest : public SuggestionPopupTest {
+ protected:
+  static constexpr ScreenRect kWorkArea{0, 0, 1920, 1040};
+
+  void SetUp() override {
+    popup_.SetPlacement(SuggestionPopup::Placement::kAtCaret);
+    popup_.ResetCandidates();
+    window().set_twips_per_pixel(15);
+  }
+  void CaretAt(int left, int top) {
+    platform_.caret().set_place(CaretPlace{{left, top, 1, 17}, kWorkArea});
+  }
+  ScreenRect Frame() { return window().ScreenFrame(); }
+};
+
+TEST_F(PopupAtCaretTest, ComesUpBelowTheCaretOnceTheApplicationHasMovedIt) {
+  CaretAt(500, 200);
+  Offer({"hello", "help"});
+  EXPECT_TRUE(popup_.Visible());
+  EXPECT_FALSE(window().Visible());
+  EXPECT_EQ(platform_.caret().asked(), 0);  // never while the key waits
+  EXPECT_THAT(platform_.hook().withholdable_keys(), ElementsAre(9, 38, 40));
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_TRUE(window().Visible());
+  EXPECT_EQ(Frame().left, 500);
+  EXPECT_EQ(Frame().top, 217);
+}
+
+TEST_F(PopupAtCaretTest, FollowsTheCaretAsTheWordGrows) {
+  CaretAt(500, 200);
+  Offer({"hello", "help"});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  CaretAt(508, 200);
+  Offer({"help"});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_EQ(Frame().left, 508);
+  EXPECT_EQ(platform_.caret().asked(), 2);
+}
+
+TEST_F(PopupAtCaretTest, StaysAtItsDesignedPlaceWhenNothingTellsWhereTheCaretIs) {
+  CaretAt(500, 200);
+  Offer({"hello"});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  platform_.caret().set_place(std::nullopt);
+  Offer({"help"});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_TRUE(window().Visible());
+  EXPECT_EQ(Frame().left, 0);
+  EXPECT_EQ(Frame().top, 0);
+}
+
+TEST_F(PopupAtCaretTest, HiddenBeforeItCameUpItNeverComes) {
+  CaretAt(500, 200);
+  Offer({"hello"});
+  popup_.HidePopup();
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_FALSE(window().Visible());
+  EXPECT_EQ(platform_.caret().asked(), 0);
+}
+
+TEST_F(PopupAtCaretTest, TurnedOffItGoesBackToItsDesignedPlaceAtOnce) {
+  CaretAt(500, 200);
+  Offer({"hello"});
+  popup_.SetPlacement(SuggestionPopup::Placement::kDesigned);
+  EXPECT_TRUE(window().Visible());
+  EXPECT_EQ(Frame().left, 0);
+  Offer({"help"});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_EQ(Frame().left, 0);
+}
+
 struct CompleteCase {
   std::string candidate;
   std::string typed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fake/fake_caret_locator.h"
 #include "platform/fake/fake_clipboard.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
@@ -25,6 +26,7 @@ class FakePlatform final : public Platform {
   const FakeClock& clock() override { return clock_; }
   FakeFileSystem& files() override { return files_; }
   FakePrivateFiles& private_files() override { return private_files_; }
+  FakeCaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
 
@@ -39,6 +41,7 @@ class FakePlatform final : public Platform {
   FakeClock clock_;
   FakeFileSystem files_;
   FakePrivateFiles private_files_{files_};
+  FakeCaretLocator caret_;
   AppFolders folders_;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/win32/dpapi_files.h"
 #include "platform/win32/keyboard_state.h"
 #include "platform/win32/system_code_page.h"
+#include "platform/win32/win32_caret_locator.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_folders.h"
@@ -27,6 +28,7 @@ class Win32Platform final : public Platform {
   const Clock& clock() override { return clock_; }
   FileSystem& files() override { return StandardFileSystem(); }
   PrivateFiles& private_files() override { return DpapiFiles(); }
+  CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override { return SystemAnsiCodePage(); }
   const AppFolders& folders() override { return folders_; }
 
@@ -37,6 +39,7 @@ class Win32Platform final : public Platform {
   Win32Clipboard clipboard_;
   Win32ProgramStarter programs_;
   Win32Clock clock_;
+  Win32CaretLocator caret_;
   AppFolders folders_;
 };
 

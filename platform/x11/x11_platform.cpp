@@ -11,6 +11,7 @@
 #include "platform/x11/qt_clock.h"
 #include "platform/x11/qt_own_clipboard.h"
 #include "platform/x11/qt_program_starter.h"
+#include "platform/x11/x11_caret_locator.h"
 #include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_errors.h"
 #include "platform/x11/x11_keyboard_hook.h"
@@ -62,6 +63,7 @@ class X11Platform final : public Platform {
   const Clock& clock() override { return clock_; }
   FileSystem& files() override;
   PrivateFiles& private_files() override { return OwnerOnlyFiles(); }
+  CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
 
@@ -75,6 +77,7 @@ class X11Platform final : public Platform {
   X11DisplayPtr clipboard_display_;
   OwnKeyPresses own_presses_;
   std::unique_ptr<AtspiFocusWatch> focus_watch_ = AtspiFocusWatch::Start();
+  X11CaretLocator caret_{focus_watch_.get()};
   std::unique_ptr<X11KeyboardHook> hook_;
   std::unique_ptr<X11Clipboard> clipboard_;
   std::unique_ptr<X11KeystrokeOutput> keystrokes_;

@@ -118,6 +118,15 @@ void FakeWindow::SetSize(TwipSize size) {
   size_ = {round(size.width), round(size.height)};
 }
 
+ScreenRect FakeWindow::ScreenFrame() const {
+  const TwipRect& designed = design_.popup_rect;
+  const ScreenRect place =
+      moved_to_.value_or(ScreenRect{designed.left / twips_per_pixel_, designed.top / twips_per_pixel_});
+  return {place.left, place.top, size_.width / twips_per_pixel_, size_.height / twips_per_pixel_};
+}
+
+void FakeWindow::MoveOnScreen(int left, int top) { moved_to_ = ScreenRect{left, top}; }
+
 void FakeWindow::Show() {
   visible_ = true;
   minimized_ = false;

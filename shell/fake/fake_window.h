@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ class FakeWindow final : public Window {
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override { return size_; }
   void SetSize(TwipSize size) override;
+  // The pixel size follows Size() and twips_per_pixel; the place starts at the pop-up's
+  // designed place (a main window: 0, 0).
+  ScreenRect ScreenFrame() const override;
+  void MoveOnScreen(int left, int top) override;
   void Show() override;
   void Hide() override { visible_ = false; }
   void Minimize() override { minimized_ = true; }
@@ -105,6 +110,7 @@ class FakeWindow final : public Window {
   std::map<std::string, std::string, std::less<>> menu_texts_;
   TwipSize size_;
   int twips_per_pixel_ = 1;
+  std::optional<ScreenRect> moved_to_;  // only left and top count
   bool visible_ = false;
   bool minimized_ = false;
   int show_count_ = 0;

@@ -370,6 +370,13 @@ void QtWindow::SetSize(TwipSize size) {
   top_->resize((outer - FramePixels()).expandedTo({1, 1}));
 }
 
+ScreenRect QtWindow::ScreenFrame() const {
+  const QRect frame = top_->frameGeometry();
+  return {frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void QtWindow::MoveOnScreen(int left, int top) { top_->move(left, top); }
+
 void QtWindow::Show() {
   if (style_ == WindowStyle::kPopup) {
     top_->show();

@@ -47,6 +47,8 @@ class QtWindow final : public Window {
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override;
   void SetSize(TwipSize size) override;
+  ScreenRect ScreenFrame() const override;
+  void MoveOnScreen(int left, int top) override;
   void Show() override;
   void Hide() override;
   void Minimize() override;

@@ -342,6 +342,16 @@ void Win32Window::SetSize(TwipSize size) {
                TwipsToPixels(size.height, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+ScreenRect Win32Window::ScreenFrame() const {
+  RECT outer{};
+  GetWindowRect(hwnd_, &outer);
+  return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Win32Window::MoveOnScreen(int left, int top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32Window::Show() {
   if (style_ == WindowStyle::kPopup) {
     // Above the window the user types in, without taking its focus.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/fake/fake_caret_locator.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_keyboard_hook.h"
@@ -95,6 +96,7 @@ class SoakPlatform final : public Platform {
   const Clock& clock() override { return clock_; }
   FakeFileSystem& files() override { return files_; }
   FakePrivateFiles& private_files() override { return private_files_; }
+  FakeCaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
 
@@ -106,6 +108,7 @@ class SoakPlatform final : public Platform {
   FakeClock clock_;
   FakeFileSystem files_;
   FakePrivateFiles private_files_{files_};
+  FakeCaretLocator caret_;
   AppFolders folders_{"/app", "", "/home/user/.local/share/Keyloom"};
 };
 

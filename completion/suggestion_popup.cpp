@@ -51,6 +51,8 @@ void SuggestionPopup::ResetCandidates() {
   window.SetListItems(kListId, candidates_);
   height_ = kEmptyHeight;
   window.SetSize({window.Size().width, height_});
+  // An empty pop-up that stays up still follows the caret.
+  if (shown_ && placement_ == Placement::kAtCaret) place_timer_->Restart();
 }
 
 void SuggestionPopup::AddCandidate(std::string word) {

@@ -187,7 +187,12 @@ TEST_F(PopupAtCaretTest, FollowsTheCaretAsTheWordGrows) {
   Offer({"help"});
   shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
   EXPECT_EQ(Frame().left, 508);
-  EXPECT_EQ(platform_.caret().asked(), 2);
+  // No word left: the empty pop-up that stays up follows too.
+  CaretAt(516, 200);
+  Offer({});
+  shell_.Advance(SuggestionPopup::kCaretFollowDelayMs);
+  EXPECT_EQ(Frame().left, 516);
+  EXPECT_EQ(platform_.caret().asked(), 3);
 }
 
 TEST_F(PopupAtCaretTest, StaysAtItsDesignedPlaceWhenNothingTellsWhereTheCaretIs) {

@@ -84,6 +84,14 @@ start_display() {
   wait_until 10 xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
 }
 
+# start_session_bus: a session bus of the test's own, which the accessibility bus starts from.
+start_session_bus() {
+  DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 \
+    3>"$E2E_DIR/dbus.pid")
+  export DBUS_SESSION_BUS_ADDRESS
+  E2E_PIDS+=("$(cat "$E2E_DIR/dbus.pid")")
+}
+
 # A tray host is ready once it owns the system tray selection of screen 0.
 tray_ready() {
   python3 - <<'PY'
@@ -190,6 +198,7 @@ start_keyloom() {
   cp "$1" "$E2E_DIR/app/keyloom"
   [ $# -lt 2 ] || cp "$2" "$E2E_DIR/app/words.mdb"
   "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
+  KEYLOOM_PID=$!
   E2E_PIDS+=($!)
   KEYLOOM_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'") ||
     fail "the Keyloom window did not appear"

@@ -8,11 +8,7 @@ CLIENTS_DIR="$(dirname "$0")/clients"
 
 start_display
 start_tray
-# A session bus of the test's own, which the accessibility bus starts from.
-DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 \
-  3>"$E2E_DIR/dbus.pid")
-export DBUS_SESSION_BUS_ADDRESS
-E2E_PIDS+=("$(cat "$E2E_DIR/dbus.pid")")
+start_session_bus
 
 mkdir -p "$E2E_DIR/app"
 printf '\xef\xbb\xbf{S} - td - Today is here.\x01\r\n' >"$E2E_DIR/app/defaultkeys.kyl"

@@ -1,7 +1,7 @@
 # Screenshots of the programs under Xvfb, for the documentation:
 #   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER
-# Quipcast's main window with the samples loaded, its About box, Keyloom's main window and its
-# pop-up over the window being typed in.
+# Quipcast's main window with the samples loaded, its About box, Keyloom's main window, its
+# pop-up over the window being typed in, and the pop-up under the text cursor of a GTK window.
 source "$(dirname "$0")/lib.sh"
 KEYLOOM_BINARY=$3
 OUTPUT=$4
@@ -49,5 +49,31 @@ if [ -f "$words" ]; then
   expect_popup "after h, e, l in the sink"
   sleep 0.3
   import -window root -crop 640x300+0+0 "$OUTPUT/keyloom-popup.png"
+
+  # At the text cursor, which the GTK window tells of on the accessibility bus.
+  kill "$KEYLOOM_PID"
+  wait "$KEYLOOM_PID" || true
+  start_session_bus
+  mkdir -p "$XDG_CONFIG_HOME/Keyloom"
+  printf '[Options]\nSuggestionsAtCaret=1\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  start_keyloom "$KEYLOOM_BINARY" "$words"
+  /usr/bin/python3 "$(dirname "$0")/clients/gtk_sink.py" "$E2E_DIR/gtk.txt" &
+  E2E_PIDS+=($!)
+  gtk_window=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
+    fail "the GTK window did not appear"
+  xdotool windowmove --sync "$gtk_window" 0 0
+  sleep 1
+  focus "$gtk_window"
+  # Escape after each word: a space does not end a word while the pop-up shows.
+  for word in Dear "team," Return the meeting is in the; do
+    case "$word" in
+      Return) xdotool key Return ;;
+      *) xdotool type --delay 40 "$word" && xdotool key Escape space ;;
+    esac
+  done
+  xdotool type --delay 40 "conf"
+  expect_popup "under the text cursor"
+  sleep 0.3
+  import -window root -crop 640x310+0+0 "$OUTPUT/keyloom-popup-at-caret.png"
 fi
 echo "Screenshots in $OUTPUT"

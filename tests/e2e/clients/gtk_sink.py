@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """A GTK 3 text view that writes its whole text to FILE after every change (Debian's python3 with
-python3-gi).
+python3-gi), and with CARET_FILE the text cursor's rectangle on the screen, as "X Y WIDTH HEIGHT"
+in pixels, once GTK has moved it.
 
 GTK fetches a paste from the clipboard's owner after the paste key has arrived, and goes on
-with the keys behind it meanwhile. Run as: gtk_sink.py FILE
+with the keys behind it meanwhile. Run as: gtk_sink.py FILE [CARET_FILE]
 """
 import os
 import sys
@@ -11,7 +12,21 @@ import sys
 import gi
 
 gi.require_version("Gtk", "3.0")
-from gi.repository import Gtk  # noqa: E402
+from gi.repository import GLib, Gtk  # noqa: E402
+
+
+def write_whole(path, content):
+    with open(path + ".tmp", "w", encoding="utf-8") as out:
+        out.write(content)
+    os.replace(path + ".tmp", path)
+
+
+def caret_on_screen(view):
+    buffer = view.get_buffer()
+    location = view.get_iter_location(buffer.get_iter_at_mark(buffer.get_insert()))
+    x, y = view.buffer_to_window_coords(Gtk.TextWindowType.TEXT, location.x, location.y)
+    _, origin_x, origin_y = view.get_window(Gtk.TextWindowType.TEXT).get_origin()
+    return f"{origin_x + x} {origin_y + y} {max(location.width, 1)} {location.height}"
 
 
 def main():
@@ -23,10 +38,9 @@ def main():
     text = view.get_buffer()
 
     def save(buffer):
-        content = buffer.get_text(buffer.get_start_iter(), buffer.get_end_iter(), True)
-        with open(path + ".tmp", "w", encoding="utf-8") as out:
-            out.write(content)
-        os.replace(path + ".tmp", path)
+        write_whole(path, buffer.get_text(buffer.get_start_iter(), buffer.get_end_iter(), True))
+        if len(sys.argv) > 2:
+            GLib.idle_add(lambda: write_whole(sys.argv[2], caret_on_screen(view)) and False)
 
     text.connect("changed", save)
     save(text)

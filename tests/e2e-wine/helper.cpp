@@ -6,6 +6,8 @@
 //   e2e_helper visible CLASS          exit 0 when a window of that class is visible
 //   e2e_helper rect TITLE             prints the window's left, top, width and height
 //   e2e_helper class-rect CLASS       the same for the visible window of that class
+//   e2e_helper move TITLE LEFT TOP    moves the window there on the screen
+//   e2e_helper work-area              prints the work area's left, top, width and height
 //   e2e_helper close TITLE            closes the window as its close box does
 //   e2e_helper texts TITLE            prints the text of each of the window's controls
 //   e2e_helper registry               prints every value under HKCU\Software\Keyloom as
@@ -259,6 +261,20 @@ int wmain(int argc, wchar_t** argv) {
     if (window == nullptr || !GetWindowRect(window, &rect)) return 1;
     Print(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
           std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top));
+    return 0;
+  }
+  if (command == L"move" && argc == 5) {
+    HWND window = FindByTitle(argument);
+    return window != nullptr && SetWindowPos(window, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0,
+                                             SWP_NOSIZE | SWP_NOZORDER)
+               ? 0
+               : 1;
+  }
+  if (command == L"work-area" && argc == 2) {
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return 1;
+    Print(std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+          std::to_string(area.right - area.left) + " " + std::to_string(area.bottom - area.top));
     return 0;
   }
   if (command == L"close" && argc == 3) {

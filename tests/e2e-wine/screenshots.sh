@@ -1,5 +1,6 @@
 # Takes the documentation's screenshots of the Windows programs under Wine: both main windows
-# and Keyloom's pop-up offering words of the shipped dictionary. Run as:
+# and Keyloom's pop-up offering words of the shipped dictionary, at the screen's corner and under
+# the text cursor. Run as:
 #   screenshots.sh WINE_RUN PREFIX PROGRAM_DIR SINK HELPER WORK_DIR WORDSTORE OUT_DIR
 # (the build's target screenshots_windows does). It has a Wine session of its own.
 set -euo pipefail
@@ -38,4 +39,23 @@ sleep 0.5
 rect=$(helper class-rect KeyloomPopupWindow)
 # shellcheck disable=SC2086
 shoot windows-keyloom-popup $rect
+
+helper close "Keyloom Word Complete"
+helper close "Keyloom E2E Sink"
+helper store Options SuggestionsAtCaret 1
+start_program keyloom "Keyloom Word Complete"
+start_sink
+helper move "Keyloom E2E Sink" 100 100
+focus "Keyloom E2E Sink"
+# Escape after each word: a space does not end a word while the pop-up shows.
+for word in Dear "team," Return the meeting is in the; do
+  case "$word" in
+    Return) xdotool key Return ;;
+    *) xdotool type --delay 40 "$word" && xdotool key Escape space ;;
+  esac
+done
+xdotool type --delay 40 "conf"
+wait_until 5 popup_shown || fail "no pop-up at the text cursor"
+sleep 0.5
+shoot windows-keyloom-popup-at-caret 100 100 560 420
 echo "Screenshots in $out_dir"

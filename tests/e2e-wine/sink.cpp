@@ -10,7 +10,9 @@
 // "Tab", "A"). With the last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at
 // start and writes the clipboard's text to CLIPBOARD_FILE whenever it changes. With
 // KEYLOOM_SINK_CONTROL=richedit in the environment the text box is a RichEdit control, with
-// KEYLOOM_SINK_CONTROL=password a password edit control.
+// KEYLOOM_SINK_CONTROL=password a password edit control. With KEYLOOM_SINK_CARET=FILE the sink
+// writes the text box's caret there after each change, as "LEFT TOP WIDTH HEIGHT" in screen
+// pixels, once the control has moved it.
 #include <windows.h>
 // Needs windows.h first.
 #include <commctrl.h>
@@ -25,11 +27,14 @@
 namespace {
 
 constexpr wchar_t kTitle[] = L"Keyloom E2E Sink";
+// Posted after a change: by then the control has moved its caret.
+constexpr UINT kSaveCaretMessage = WM_APP + 1;
 
 std::wstring text_file;
 std::wstring chars_file;
 std::wstring keys_file;
 std::wstring clipboard_file;
+std::wstring caret_file;
 HWND edit = nullptr;
 wchar_t pending_high_surrogate = 0;
 
@@ -104,6 +109,17 @@ void SaveText() {
   WriteWhole(text_file, Utf8(unix_lines));
 }
 
+void SaveCaret() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || info.hwndCaret == nullptr) return;
+  RECT caret = info.rcCaret;
+  MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&caret), 2);
+  WriteWhole(caret_file, std::to_string(caret.left) + " " + std::to_string(caret.top) + " " +
+                             std::to_string(caret.right - caret.left) + " " +
+                             std::to_string(caret.bottom - caret.top));
+}
+
 void SaveClipboard(HWND owner) {
   if (clipboard_file.empty() || !OpenClipboard(owner)) return;
   std::wstring text;
@@ -151,7 +167,13 @@ LRESULT CALLBACK EditProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wparam) == EN_CHANGE) SaveText();
+      if (HIWORD(wparam) == EN_CHANGE) {
+        SaveText();
+        if (!caret_file.empty()) PostMessageW(hwnd, kSaveCaretMessage, 0, 0);
+      }
+      return 0;
+    case kSaveCaretMessage:
+      SaveCaret();
       return 0;
     case WM_CLIPBOARDUPDATE:
       SaveClipboard(hwnd);
@@ -195,6 +217,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const char* control = std::getenv("KEYLOOM_SINK_CONTROL");
   const bool rich = control != nullptr && std::string(control) == "richedit";
   const bool password = control != nullptr && std::string(control) == "password";
+  if (const wchar_t* caret = _wgetenv(L"KEYLOOM_SINK_CARET")) caret_file = caret;
   if (rich) LoadLibraryW(L"msftedit.dll");
   // A password box is one line, as Windows makes them.
   const DWORD style =

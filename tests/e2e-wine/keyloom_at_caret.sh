@@ -1,0 +1,45 @@
+# With "Show suggestions at the text cursor" on, the pop-up stands just below the caret of an
+# edit control and of a RichEdit control: after text on the first line, on a second line, above
+# the caret when the window is near the work area's bottom edge (the Wine desktop's taskbar
+# stands below it), and moved in from the right edge.
+source "$(dirname "$0")/lib.sh"
+build_word_store zest zebra zero zebu
+helper store Options SuggestionsAtCaret 1
+start_program keyloom "Keyloom Word Complete"
+read -r _ _ AREA_WIDTH AREA_HEIGHT <<<"$(helper work-area)"
+
+near() { [ "$1" -ge $(($2 - 1)) ] && [ "$1" -le $(($2 + 1)) ]; }
+# placed_as WHERE: the pop-up shows below, above or right (at the work area's right edge,
+# below the caret), as the sink's caret file says it must.
+placed_as() {
+  local cx cy cw ch px py pw ph
+  popup_shown || return 1
+  read -r cx cy cw ch <"$E2E_DIR/caret.txt"
+  read -r px py pw ph <<<"$(helper class-rect KeyloomPopupWindow)"
+  case "$1" in
+    below) near "$px" "$cx" && near "$py" $((cy + ch)) ;;
+    above) near "$px" "$cx" && near $((py + ph)) "$cy" ;;
+    right) [ $((px + pw)) -eq "$AREA_WIDTH" ] && near "$py" $((cy + ch)) ;;
+  esac
+}
+# type_word_at WHERE LETTERS: Escape and Enter then leave the pop-up and start a new line.
+type_word_at() {
+  type_in_sink "$2"
+  wait_until 5 placed_as "$1" || fail "pop-up at $(helper class-rect KeyloomPopupWindow), caret at \
+$(cat "$E2E_DIR/caret.txt") in the $CONTROL control: not $1 it"
+  xdotool key --delay 100 Escape Return
+  wait_until 5 popup_hidden || fail "the pop-up stayed after Escape"
+}
+
+for CONTROL in edit richedit; do
+  echo "--- $CONTROL"
+  KEYLOOM_SINK_CONTROL=$CONTROL KEYLOOM_SINK_CARET=$(win_path "$E2E_DIR/caret.txt") start_sink
+  type_word_at below "I am zeb"  # words of fewer letters show nothing
+  type_word_at below "zer"
+  helper move "Keyloom E2E Sink" 100 $((AREA_HEIGHT - 150))
+  type_word_at above "zeb"
+  helper move "Keyloom E2E Sink" $((AREA_WIDTH - 150)) 100
+  type_word_at right "zeb"
+  helper close "Keyloom E2E Sink" >/dev/null 2>&1 || true
+  sleep 0.5
+done

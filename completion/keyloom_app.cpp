@@ -88,8 +88,9 @@ void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 void KeyloomApp::HandleKey(KeyEvent& event) {
   if (!app_shell_.LeavesAlone(event)) {
     capture_.HandleKey(event);
-  } else if (event.in_password_field) {
-    // Nothing typed there may show in the pop-up or join a word.
+  } else {
+    // Nothing typed in a password field or an excluded application may show in the pop-up or
+    // join a word.
     capture_.EndWord();
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace keyloom {
 
 // Modifier mask bits of a key event, the same on every platform.
@@ -33,6 +35,10 @@ struct KeyEvent {
   char32_t layout_char = 0;
   // The keyboard focus is in a password field, as far as the backend can tell.
   bool in_password_field = false;
+  // The application that has the focus, as the backend names it (Windows: its program file's
+  // name, such as "notepad.exe"; X11: the class of the focused window's WM_CLASS, such as
+  // "XTerm"); empty when unknown. Valid while the handler runs.
+  std::string_view application = {};
 };
 
 class KeyHandler {

@@ -68,6 +68,8 @@ AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& plat
       platform_(platform),
       tray_(shell.CreateTrayIcon(*this)),
       notice_timer_(shell.CreateTimer([this] { ShowPendingNotices(); })),
+      excluded_(program, shell.settings()),
+      exclusions_dialog_(program, shell, excluded_, [this] { return last_application_; }),
       list_(window, "List1"),
       files_(WithSaveFailureNotice(std::move(list_config), *this), list_, shell.dialogs(),
              shell.settings(), platform.files(), platform.code_page()) {
@@ -76,8 +78,13 @@ AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& plat
                                                           kPasswordFieldsItem, "1") != "0");
 }
 
-bool AppShell::LeavesAlone(const KeyEvent& event) const {
-  return paused_ || (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem));
+bool AppShell::LeavesAlone(const KeyEvent& event) {
+  if (!event.application.empty() && !IsOwnApplication(event.application) &&
+      event.application != last_application_) {
+    last_application_ = std::string(event.application);
+  }
+  return paused_ || (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) ||
+         excluded_.Excludes(event.application);
 }
 
 void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
@@ -113,6 +120,8 @@ bool AppShell::HandleCommand(std::string_view id) {
     const bool on = !window_.MenuChecked(kPasswordFieldsItem);
     window_.SetMenuChecked(kPasswordFieldsItem, on);
     WriteSetting(shell_.settings(), kOptionsSection, kPasswordFieldsItem, on ? "1" : "0");
+  } else if (id == kExcludedApplicationsItem) {
+    exclusions_dialog_.Open();
   } else if (id == kRunMinimizedItem) {
     window_.SetMenuChecked(kRunMinimizedItem, !window_.MenuChecked(kRunMinimizedItem));
   } else if (id == "About") {

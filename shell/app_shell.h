@@ -8,6 +8,8 @@
 
 #include "platform/key_event.h"
 #include "platform/platform.h"
+#include "shell/excluded_applications.h"
+#include "shell/exclusions_dialog.h"
 #include "shell/list_file_commands.h"
 #include "shell/program.h"
 #include "shell/shell.h"
@@ -37,11 +39,13 @@ class AppShell : public TrayEvents {
 
   static constexpr std::string_view kPauseItem = "Pause";
   static constexpr std::string_view kPasswordFieldsItem = "LeavePasswordFieldsAlone";
+  static constexpr std::string_view kExcludedApplicationsItem = "ExcludedApplications";
   static constexpr std::string_view kPauseCaption = "Pause";
   static constexpr std::string_view kResumeCaption = "Resume";
 
-  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, Pause, About, Help2 and the
-  // Minimize button Command1. False when `id` is none of them.
+  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, Pause,
+  // LeavePasswordFieldsAlone, ExcludedApplications, About, Help2 and the Minimize button
+  // Command1. False when `id` is none of them.
   bool HandleCommand(std::string_view id);
   // Runs the program's layout rules on the window's current size.
   void HandleResize();
@@ -61,9 +65,10 @@ class AppShell : public TrayEvents {
   }
   // Start-up: pauses when the program was paused when it last ran.
   void RestorePause();
-  // Whether the program must leave this key to the window: it is paused, or the key goes to a
-  // password field and the user has not asked to be helped there.
-  bool LeavesAlone(const KeyEvent& event) const;
+  // Whether the program must leave this key to the window: it is paused, the key goes to an
+  // excluded application, or to a password field and the user has not asked to be helped
+  // there. Called once for every key: it also notes the application the user typed in last.
+  bool LeavesAlone(const KeyEvent& event);
 
   void Minimize();
   void Exit();
@@ -72,6 +77,7 @@ class AppShell : public TrayEvents {
   // shell that draws the notification.
   void Notify(std::string_view text);
 
+  ExclusionsDialog& exclusions() { return exclusions_dialog_; }
   WorkingList& list() { return list_; }
   ListFileCommands& files() { return files_; }
   Dialogs& dialogs() { return shell_.dialogs(); }
@@ -90,6 +96,9 @@ class AppShell : public TrayEvents {
   std::vector<std::string> pending_notices_;
   bool paused_ = false;
   std::function<void(bool paused)> pause_handler_;
+  ExcludedApplications excluded_;
+  std::string last_application_;  // the last one other than the programs' own
+  ExclusionsDialog exclusions_dialog_;
   WorkingList list_;
   ListFileCommands files_;
 };

@@ -13,7 +13,8 @@ std::vector<MenuDesign> MainWindowMenus(Program program) {
   MenuDesign options{"&Options",
                      {{"RunMinimized", "Run Minimized", false},
                       {"Pause", "Pause"},
-                      {"LeavePasswordFieldsAlone", "Leave Password Fields Alone", true}}};
+                      {"LeavePasswordFieldsAlone", "Leave Password Fields Alone", true},
+                      {"ExcludedApplications", "Excluded Applications..."}}};
   MenuDesign help{"&Help", {}};
   if (program == Program::kQuipcast) help.items.push_back({"LoadSamples", "Load Samples"});
   help.items.push_back({"About", "About"});

@@ -380,6 +380,22 @@ TEST_F(KeyloomAppTest, APasswordFieldGetsNoPopupAndTeachesNothing) {
   EXPECT_TRUE(app_->popup().Visible());
 }
 
+TEST_F(KeyloomAppTest, AnExcludedApplicationGetsNoPopup) {
+  shell_.settings().Set("Options", "ExcludedApplications", "xterm");
+  Start(SealedTestStoreBytes(kWords));
+  platform_.hook().set_focused_application("gedit");
+  Type("he");
+  platform_.hook().set_focused_application("XTerm");
+  Type("l");  // the word begun elsewhere does not go on here
+  EXPECT_FALSE(app_->popup().Visible());
+  Type("hel");
+  EXPECT_FALSE(app_->popup().Visible());
+  EXPECT_FALSE(Press(kVkTab));
+  platform_.hook().set_focused_application("gedit");
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
 TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
   const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
   platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));

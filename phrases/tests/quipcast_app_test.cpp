@@ -179,6 +179,30 @@ TEST_F(QuipcastAppTest, LaunchesNothingInAPasswordFieldUnlessTheUserAsks) {
   EXPECT_TRUE(platform_.hook().Press(kF9));
 }
 
+TEST_F(QuipcastAppTest, TheApplicationUsedLastIsExcludedFromTheMenusAndStaysSo) {
+  SetListFile(kDefaultListFile, {"{F} - {F9} - chord", "{S} - td - typed"});
+  Start();
+  platform_.hook().set_focused_application("keepassxc");
+  platform_.hook().Press('X');
+  // Keys typed in the programs' own windows do not count.
+  platform_.hook().set_focused_application("keyloom");
+  platform_.hook().Press('X');
+  window().Click("ExcludedApplications");
+  FakeWindow& dialog = shell_.window("Form3");
+  dialog.Click("Command1");
+  EXPECT_EQ(dialog.Text("Text1"), "keepassxc\r\n");
+  dialog.Click("Command2");
+
+  app_.reset();
+  Start();
+  platform_.hook().set_focused_application("KeePassXC");
+  EXPECT_FALSE(platform_.hook().Press(kF9));
+  for (int key : {int{'T'}, int{'D'}, kVkSpace}) EXPECT_FALSE(platform_.hook().Press(key));
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+  platform_.hook().set_focused_application("gedit");
+  EXPECT_TRUE(platform_.hook().Press(kF9));
+}
+
 TEST_F(QuipcastAppTest, LaunchLettersAreTypedWithoutBoost) {
   shell_.settings().Set("Options", "Boost", "0");
   Start();

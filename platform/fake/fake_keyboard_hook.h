@@ -1,6 +1,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/keyboard_hook.h"
@@ -20,6 +22,8 @@ class FakeKeyboardHook final : public KeyboardHook {
 
   // Every following key goes to a password field, as the backend would tell.
   void set_focus_in_password_field(bool in_password) { in_password_field_ = in_password; }
+  // Every following key goes to this application.
+  void set_focused_application(std::string application) { application_ = std::move(application); }
 
   // Makes the next Start calls fail (no handler is stored then).
   void set_start_fails(bool fails) { start_fails_ = fails; }
@@ -31,6 +35,7 @@ class FakeKeyboardHook final : public KeyboardHook {
   KeyHandler* handler_ = nullptr;
   bool start_fails_ = false;
   bool in_password_field_ = false;
+  std::string application_;
   std::vector<int> withholdable_keys_;
 };
 

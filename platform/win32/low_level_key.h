@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace keyloom {
 
@@ -14,6 +15,7 @@ struct LowLevelKey {
   bool extended = false;
   char32_t layout_char = 0;  // what a layout other than US types with the key
   bool in_password_field = false;
+  std::string_view application = {};  // the foreground program's file name; valid in the hook
 };
 
 }  // namespace keyloom

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/foreground_application.h"
 #include "platform/win32/layout_character.h"
 #include "platform/win32/password_focus.h"
 
@@ -27,7 +28,7 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
   if (code == HC_ACTION && active.filter != nullptr) {
     const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-    // Only a key the handler may see needs the foreground window's layout and focus.
+    // Only a key the handler may see needs the foreground window's layout, focus and program.
     const bool reported = down && !active.filter->OwnInput(event.dwExtraInfo);
     const bool injected = (event.flags & LLKHF_INJECTED) != 0;
     const int modifiers = CurrentModifiers();
@@ -40,7 +41,8 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           scan_code,
                           (event.flags & LLKHF_EXTENDED) != 0,
                           reported ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
-                          reported && FocusInPasswordField()};
+                          reported && FocusInPasswordField(),
+                          reported ? ForegroundApplication() : std::string_view()};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);

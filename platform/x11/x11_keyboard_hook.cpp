@@ -307,7 +307,8 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   if (handler_ == nullptr || ModalDialogOpen()) return false;
   KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false,
                LayoutCharacter(keycode, state),
-               focus_watch_ != nullptr && focus_watch_->InPasswordField()};
+               focus_watch_ != nullptr && focus_watch_->InPasswordField(),
+               focused_application_.Current()};
   const bool outer = reporting_;
   reporting_ = true;
   try {

@@ -11,6 +11,7 @@
 
 #include "platform/keyboard_hook.h"
 #include "platform/x11/atspi_focus_watch.h"
+#include "platform/x11/focused_application.h"
 #include "platform/x11/grab_history.h"
 #include "platform/x11/held_key.h"
 #include "platform/x11/own_key_presses.h"
@@ -82,6 +83,7 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> grabbed_;                          // keycodes
   OwnKeyPresses& own_presses_;
   const AtspiFocusWatch* focus_watch_;
+  FocusedApplication focused_application_{display_};
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
   GrabHistory history_;

@@ -121,7 +121,8 @@ QtWindow::QtWindow(const WindowDesign& design, WindowEvents& events, const Event
   if (design.style == WindowStyle::kMain) {
     // The design gives the client area; the menu bar comes on top of it.
     auto* host = static_cast<QMainWindow*>(top_.get());
-    const int menu_height = host->menuBar()->sizeHint().height();
+    // A window without menus has no menu bar (asking for it would make an empty one).
+    const int menu_height = design.menus.empty() ? 0 : host->menuBar()->sizeHint().height();
     top_->resize(scale_.ToPixels(design.client_size.width),
                  scale_.ToPixels(design.client_size.height) + menu_height);
   } else {
@@ -133,6 +134,7 @@ QtWindow::QtWindow(const WindowDesign& design, WindowEvents& events, const Event
 QtWindow::~QtWindow() = default;
 
 void QtWindow::BuildMenus(const std::vector<MenuDesign>& menus) {
+  if (menus.empty()) return;
   QMenuBar* bar = static_cast<QMainWindow*>(top_.get())->menuBar();
   for (const MenuDesign& menu_design : menus) {
     QMenu* menu = bar->addMenu(ToQt(menu_design.caption));

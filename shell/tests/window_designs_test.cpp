@@ -199,7 +199,7 @@ TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {
     EXPECT_EQ(d.menus[1].items.at(1).id, "Pause");
     EXPECT_EQ(d.menus[1].items.at(1).caption, "Pause");
   }
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 3u);
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 4u);
 }
 
 TEST(KeyloomPopupDesignTest, BorderlessAtTheCorner) {

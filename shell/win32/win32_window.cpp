@@ -109,7 +109,8 @@ Win32Window::Win32Window(const WindowDesign& design, WindowEvents& events, const
   } else {
     RECT outer{0, 0, TwipsToPixels(design.client_size.width, dpi_),
                TwipsToPixels(design.client_size.height, dpi_)};
-    AdjustWindowRectExForDpi(&outer, kMainStyle, TRUE, kMainExStyle, static_cast<UINT>(dpi_));
+    AdjustWindowRectExForDpi(&outer, kMainStyle, menu_ != nullptr, kMainExStyle,
+                             static_cast<UINT>(dpi_));
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

@@ -1,4 +1,5 @@
-# Takes the documentation's screenshots of the Windows programs under Wine: both main windows
+# Takes the documentation's screenshots of the Windows programs under Wine: both main windows,
+# Quipcast's Excluded Applications window
 # and Keyloom's pop-up offering words of the shipped dictionary, at the screen's corner and under
 # the text cursor. Run as:
 #   screenshots.sh WINE_RUN PREFIX PROGRAM_DIR SINK HELPER WORK_DIR WORDSTORE OUT_DIR
@@ -27,6 +28,14 @@ cp "$PROGRAM_DIR/words.mdb" "$E2E_DIR/app/"
 start_quipcast
 sleep 0.5
 shoot_window windows-quipcast-main "Keyloom Quipcast"
+focus "Keyloom Quipcast"
+xdotool key --delay 150 alt+o Down Down Down Return  # Options > Excluded Applications...
+helper wait "Excluded Applications" 10 || fail "the Excluded Applications window did not appear"
+focus "Excluded Applications"
+xdotool type --delay 20 "keepass.exe"
+sleep 0.5
+shoot_window windows-excluded-applications "Excluded Applications"
+helper close "Excluded Applications"
 helper close "Keyloom Quipcast"
 
 start_sink

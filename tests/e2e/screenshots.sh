@@ -1,6 +1,6 @@
 # Screenshots of the programs under Xvfb, for the documentation:
 #   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER
-# Quipcast's main window with the samples loaded, its About box, Keyloom's main window, its
+# Quipcast's main window with the samples loaded, its About box, its Excluded Applications window, Keyloom's main window, its
 # pop-up over the window being typed in, and the pop-up under the text cursor of a GTK window.
 source "$(dirname "$0")/lib.sh"
 KEYLOOM_BINARY=$3
@@ -20,6 +20,14 @@ about=$(timeout 10 bash -c "$(declare -f window_of); window_of '^Keyloom [0-9.]+
 sleep 0.5
 import -window "$about" "$OUTPUT/quipcast-about.png"
 xdotool key Return
+
+quipcast_menu alt+o Down Down Down Return  # Options > Excluded Applications...
+dialog=$(timeout 10 bash -c "$(declare -f window_of); window_of '^Excluded Applications'") ||
+  fail "the Excluded Applications window did not appear"
+xdotool type --delay 20 "keepassxc"
+sleep 0.5
+import -window "$dialog" "$OUTPUT/excluded-applications.png"
+xdotool key Escape
 # Quipcast's windows would stand behind Keyloom's pop-up.
 kill "$QUIPCAST_PID"
 wait "$QUIPCAST_PID" || true

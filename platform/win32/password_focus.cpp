@@ -6,7 +6,7 @@
 
 namespace keyloom {
 
-bool FocusInPasswordField() {
+bool FocusInPasswordField(const AccessibleFocusWatch& watch) {
   const HWND foreground = GetForegroundWindow();
   if (foreground == nullptr) return false;
   GUITHREADINFO info{};
@@ -15,6 +15,7 @@ bool FocusInPasswordField() {
       info.hwndFocus == nullptr) {
     return false;
   }
+  if (info.hwndFocus == watch.protected_window()) return true;
   wchar_t class_name[16] = {};
   if (GetClassNameW(info.hwndFocus, class_name, 16) == 0 || _wcsicmp(class_name, L"Edit") != 0) {
     return false;

@@ -40,14 +40,6 @@ std::optional<ScreenRect> AccessibleCaret(HWND window) {
 
 }  // namespace
 
-Win32CaretLocator::Win32CaretLocator() {
-  com_started_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-}
-
-Win32CaretLocator::~Win32CaretLocator() {
-  if (com_started_) CoUninitialize();
-}
-
 std::optional<CaretPlace> Win32CaretLocator::Locate() {
   const HWND foreground = GetForegroundWindow();
   if (foreground == nullptr) return std::nullopt;

@@ -14,6 +14,7 @@ struct ActiveHook {
   const Win32KeyboardHook* owner = nullptr;
   HookFilter* filter = nullptr;
   KeyHandler* handler = nullptr;
+  const AccessibleFocusWatch* password_watch = nullptr;
 };
 ActiveHook active;
 
@@ -41,7 +42,7 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           scan_code,
                           (event.flags & LLKHF_EXTENDED) != 0,
                           reported ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
-                          reported && FocusInPasswordField(),
+                          reported && FocusInPasswordField(*active.password_watch),
                           reported ? ForegroundApplication() : std::string_view()};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }
@@ -50,8 +51,9 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
 
 }  // namespace
 
-Win32KeyboardHook::Win32KeyboardHook(KeyboardState& state, InjectionTags tags)
-    : filter_(state, tags) {}
+Win32KeyboardHook::Win32KeyboardHook(KeyboardState& state, InjectionTags tags,
+                                     const AccessibleFocusWatch& password_watch)
+    : filter_(state, tags), password_watch_(password_watch) {}
 
 Win32KeyboardHook::~Win32KeyboardHook() {
   if (hook_ != nullptr) UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
@@ -64,7 +66,7 @@ bool Win32KeyboardHook::Start(KeyHandler& handler) {
     hook_ = SetWindowsHookExW(WH_KEYBOARD_LL, HookProcedure, GetModuleHandleW(nullptr), 0);
     if (hook_ == nullptr) return false;
   }
-  active = {this, &filter_, &handler};
+  active = {this, &filter_, &handler, &password_watch_};
   return true;
 }
 

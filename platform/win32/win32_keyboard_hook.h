@@ -3,6 +3,7 @@
 #include <span>
 
 #include "platform/keyboard_hook.h"
+#include "platform/win32/accessible_focus_watch.h"
 #include "platform/win32/hook_filter.h"
 
 namespace keyloom {
@@ -11,7 +12,9 @@ namespace keyloom {
 // event of the desktop. Only one can be started per process: the hook procedure has no context.
 class Win32KeyboardHook final : public KeyboardHook {
  public:
-  Win32KeyboardHook(KeyboardState& state, InjectionTags tags);
+  // `password_watch` tells of password fields that are no edit control of the password style.
+  Win32KeyboardHook(KeyboardState& state, InjectionTags tags,
+                    const AccessibleFocusWatch& password_watch);
   ~Win32KeyboardHook() override;
   Win32KeyboardHook(const Win32KeyboardHook&) = delete;
   Win32KeyboardHook& operator=(const Win32KeyboardHook&) = delete;
@@ -22,6 +25,7 @@ class Win32KeyboardHook final : public KeyboardHook {
 
  private:
   HookFilter filter_;
+  const AccessibleFocusWatch& password_watch_;
   void* hook_ = nullptr;  // HHOOK
 };
 

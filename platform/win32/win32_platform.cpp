@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/accessible_focus_watch.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/dpapi_files.h"
 #include "platform/win32/keyboard_state.h"
 #include "platform/win32/system_code_page.h"
@@ -19,7 +21,7 @@ namespace {
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(InjectionTags tags)
-      : hook_(keyboard_, tags), keystrokes_(keyboard_, tags), folders_(Win32AppFolders()) {}
+      : hook_(keyboard_, tags, password_watch_), keystrokes_(keyboard_, tags), folders_(Win32AppFolders()) {}
 
   KeyboardHook& hook() override { return hook_; }
   KeystrokeOutput& keystrokes() override { return keystrokes_; }
@@ -33,6 +35,9 @@ class Win32Platform final : public Platform {
   const AppFolders& folders() override { return folders_; }
 
  private:
+  // Declared first: COM outlives every part that asks other programs.
+  ComApartment com_;
+  AccessibleFocusWatch password_watch_;
   KeyboardState keyboard_;
   Win32KeyboardHook hook_;
   Win32KeystrokeOutput keystrokes_;

@@ -10,7 +10,9 @@
 // "Tab", "A"). With the last two arguments the sink puts CLIPBOARD_TEXT on the clipboard at
 // start and writes the clipboard's text to CLIPBOARD_FILE whenever it changes. With
 // KEYLOOM_SINK_CONTROL=richedit in the environment the text box is a RichEdit control, with
-// KEYLOOM_SINK_CONTROL=password a password edit control. With KEYLOOM_SINK_CARET=FILE the sink
+// KEYLOOM_SINK_CONTROL=password a password edit control, with KEYLOOM_SINK_CONTROL=protected a
+// plain edit control whose accessible object tells it is a password field, as the fields that
+// browsers and toolkits draw themselves do. With KEYLOOM_SINK_CARET=FILE the sink
 // writes the text box's caret there after each change, as "LEFT TOP WIDTH HEIGHT" in screen
 // pixels, once the control has moved it.
 #include <windows.h>
@@ -19,6 +21,8 @@
 #include <shellapi.h>
 
 #include <richedit.h>
+
+#include "tests/e2e-wine/protected_accessible.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +39,7 @@ std::wstring chars_file;
 std::wstring keys_file;
 std::wstring clipboard_file;
 std::wstring caret_file;
+bool tells_protected = false;
 HWND edit = nullptr;
 wchar_t pending_high_surrogate = 0;
 
@@ -146,6 +151,15 @@ void PutOnClipboard(HWND owner, const std::wstring& text) {
 
 LRESULT CALLBACK EditProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                DWORD_PTR) {
+  if (message == WM_GETOBJECT && tells_protected && static_cast<LONG>(lparam) == OBJID_CLIENT) {
+    return AnswerProtectedObject(hwnd, wparam);
+  }
+  if (message == WM_SETFOCUS && tells_protected) {
+    // A control that draws its own fields tells of their focus itself, as browsers do.
+    const LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd, OBJID_CLIENT, CHILDID_SELF);
+    return result;
+  }
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) Append(keys_file, KeyName(wparam) + "\n");
   if (message == WM_CHAR) {
     const auto unit = static_cast<wchar_t>(wparam);
@@ -218,6 +232,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const bool rich = control != nullptr && std::string(control) == "richedit";
   const bool password = control != nullptr && std::string(control) == "password";
   if (const wchar_t* caret = _wgetenv(L"KEYLOOM_SINK_CARET")) caret_file = caret;
+  tells_protected = control != nullptr && std::string(control) == "protected";
   if (rich) LoadLibraryW(L"msftedit.dll");
   // A password box is one line, as Windows makes them.
   const DWORD style =

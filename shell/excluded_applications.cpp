@@ -25,7 +25,8 @@ std::string_view OwnListChosenSetting(Program program) {
 std::string Folded(std::string_view name) {
   constexpr std::string_view kExe = ".exe";
   std::string folded = ToLower(name);
-  if (folded.size() > kExe.size() && folded.ends_with(kExe)) folded.resize(folded.size() - kExe.size());
+  if (folded.size() > kExe.size() && folded.ends_with(kExe))
+    folded.resize(folded.size() - kExe.size());
   return folded;
 }
 
@@ -51,9 +52,7 @@ std::string JoinNames(const std::vector<std::string>& names) {
 
 }  // namespace
 
-bool SameApplication(std::string_view a, std::string_view b) {
-  return Folded(a) == Folded(b);
-}
+bool SameApplication(std::string_view a, std::string_view b) { return Folded(a) == Folded(b); }
 
 bool IsOwnApplication(std::string_view application) {
   return SameApplication(application, "quipcast") || SameApplication(application, "keyloom");
@@ -76,7 +75,8 @@ bool ExcludedApplications::Excludes(std::string_view application) {
 
 ExcludedApplications::Choice ExcludedApplications::Load() const {
   Choice choice;
-  choice.own_list = ReadSetting(settings_, kOptionsSection, OwnListChosenSetting(program_), "0") == "1";
+  choice.own_list =
+      ReadSetting(settings_, kOptionsSection, OwnListChosenSetting(program_), "0") == "1";
   choice.names = SplitNames(ReadSetting(
       settings_, kOptionsSection, choice.own_list ? OwnListSetting(program_) : kSharedSetting, ""));
   return choice;

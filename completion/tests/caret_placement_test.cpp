@@ -30,15 +30,14 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"JustFitsBelow", {100, 613, 1, 16}, kScreen, {100, 629, 224, 139}},
         PlacementCase{"InFromTheRightEdge", {1000, 200, 1, 16}, kScreen, {800, 216, 224, 139}},
         PlacementCase{"InFromTheLeftEdge", {-30, 200, 1, 16}, kScreen, {0, 216, 224, 139}},
-        PlacementCase{"OnTheCaretsMonitor", {2200, 100, 2, 20}, kRightMonitor,
-                      {2080, 120, 224, 139}},
-        PlacementCase{"AboveTheTaskBar", {1100, 900, 2, 20}, kRightMonitor,
-                      {1100, 761, 224, 139}},
+        PlacementCase{
+            "OnTheCaretsMonitor", {2200, 100, 2, 20}, kRightMonitor, {2080, 120, 224, 139}},
+        PlacementCase{"AboveTheTaskBar", {1100, 900, 2, 20}, kRightMonitor, {1100, 761, 224, 139}},
         // A tall caret in a short area fits neither side: the pop-up stays inside the area.
-        PlacementCase{"NoRoomEitherSide", {100, 50, 1, 120}, {0, 0, 1024, 250},
-                      {100, 111, 224, 139}},
-        PlacementCase{"AreaSmallerThanThePopUp", {50, 20, 1, 16}, {0, 0, 200, 100},
-                      {0, 0, 224, 139}}),
+        PlacementCase{
+            "NoRoomEitherSide", {100, 50, 1, 120}, {0, 0, 1024, 250}, {100, 111, 224, 139}},
+        PlacementCase{
+            "AreaSmallerThanThePopUp", {50, 20, 1, 16}, {0, 0, 200, 100}, {0, 0, 224, 139}}),
     [](const testing::TestParamInfo<PlacementCase>& param) { return param.param.name; });
 
 }  // namespace

@@ -46,8 +46,7 @@ AccessibleFocusWatch::~AccessibleFocusWatch() {
 }
 
 void AccessibleFocusWatch::OnFocusEvent(void* window, long object_id, long child_id) {
-  protected_window_ =
-      Protected(static_cast<HWND>(window), object_id, child_id) ? window : nullptr;
+  protected_window_ = Protected(static_cast<HWND>(window), object_id, child_id) ? window : nullptr;
 }
 
 }  // namespace keyloom

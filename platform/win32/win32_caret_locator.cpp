@@ -22,8 +22,8 @@ std::optional<ScreenRect> SystemCaret(const GUITHREADINFO& info) {
 // The caret object of the window, for controls that draw their own caret.
 std::optional<ScreenRect> AccessibleCaret(HWND window) {
   IAccessible* caret = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CARET), __uuidof(IAccessible),
-                                        reinterpret_cast<void**>(&caret))) ||
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CARET),
+                                        __uuidof(IAccessible), reinterpret_cast<void**>(&caret))) ||
       caret == nullptr) {
     return std::nullopt;
   }

@@ -21,7 +21,9 @@ namespace {
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(InjectionTags tags)
-      : hook_(keyboard_, tags, password_watch_), keystrokes_(keyboard_, tags), folders_(Win32AppFolders()) {}
+      : hook_(keyboard_, tags, password_watch_),
+        keystrokes_(keyboard_, tags),
+        folders_(Win32AppFolders()) {}
 
   KeyboardHook& hook() override { return hook_; }
   KeystrokeOutput& keystrokes() override { return keystrokes_; }

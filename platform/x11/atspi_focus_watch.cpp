@@ -21,8 +21,7 @@ void OnEvent(AtspiEvent* event, void* data) {
 // The extents of the character at `offset`; nullopt when the application gives none.
 std::optional<ScreenRect> CharacterExtents(AtspiText* text, int offset) {
   GError* error = nullptr;
-  AtspiRect* rect =
-      atspi_text_get_character_extents(text, offset, ATSPI_COORD_TYPE_SCREEN, &error);
+  AtspiRect* rect = atspi_text_get_character_extents(text, offset, ATSPI_COORD_TYPE_SCREEN, &error);
   if (error != nullptr) g_error_free(error);
   if (rect == nullptr) return std::nullopt;
   const ScreenRect result{rect->x, rect->y, rect->width, rect->height};

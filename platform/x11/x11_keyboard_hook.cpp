@@ -305,7 +305,9 @@ HeldKeys X11KeyboardHook::TakeOverPendingKey() {
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   // While a modal dialog waits for the user, the handler that opened it has not returned.
   if (handler_ == nullptr || ModalDialogOpen()) return false;
-  KeyEvent key{VirtualKey(keycode, state), ModifierMaskFromState(state), false,
+  KeyEvent key{VirtualKey(keycode, state),
+               ModifierMaskFromState(state),
+               false,
                LayoutCharacter(keycode, state),
                focus_watch_ != nullptr && focus_watch_->InPasswordField(),
                focused_application_.Current()};

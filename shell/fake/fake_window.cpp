@@ -120,8 +120,8 @@ void FakeWindow::SetSize(TwipSize size) {
 
 ScreenRect FakeWindow::ScreenFrame() const {
   const TwipRect& designed = design_.popup_rect;
-  const ScreenRect place =
-      moved_to_.value_or(ScreenRect{designed.left / twips_per_pixel_, designed.top / twips_per_pixel_});
+  const ScreenRect place = moved_to_.value_or(
+      ScreenRect{designed.left / twips_per_pixel_, designed.top / twips_per_pixel_});
   return {place.left, place.top, size_.width / twips_per_pixel_, size_.height / twips_per_pixel_};
 }
 

@@ -3,24 +3,15 @@
 # the caret when the window is near the work area's bottom edge (the Wine desktop's taskbar
 # stands below it), and moved in from the right edge.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../e2e/popup_checks.sh"
 build_word_store zest zebra zero zebu
 helper store Options SuggestionsAtCaret 1
 start_program keyloom "Keyloom Word Complete"
 read -r _ _ AREA_WIDTH AREA_HEIGHT <<<"$(helper work-area)"
 
-near() { [ "$1" -ge $(($2 - 1)) ] && [ "$1" -le $(($2 + 1)) ]; }
-# placed_as WHERE: the pop-up shows below, above or right (at the work area's right edge,
-# below the caret), as the sink's caret file says it must.
 placed_as() {
-  local cx cy cw ch px py pw ph
-  popup_shown || return 1
-  read -r cx cy cw ch <"$E2E_DIR/caret.txt"
-  read -r px py pw ph <<<"$(helper class-rect KeyloomPopupWindow)"
-  case "$1" in
-    below) near "$px" "$cx" && near "$py" $((cy + ch)) ;;
-    above) near "$px" "$cx" && near $((py + ph)) "$cy" ;;
-    right) [ $((px + pw)) -eq "$AREA_WIDTH" ] && near "$py" $((cy + ch)) ;;
-  esac
+  popup_shown && popup_placed "$1" "$(cat "$E2E_DIR/caret.txt")" \
+    "$(helper class-rect KeyloomPopupWindow)" "$AREA_WIDTH"
 }
 # type_word_at WHERE LETTERS: Escape and Enter then leave the pop-up and start a new line.
 type_word_at() {

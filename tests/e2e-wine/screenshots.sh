@@ -11,6 +11,7 @@ session="$(dirname "$1")/wine-session"
 # Run by the cleanup of lib.sh, last.
 E2E_AFTER='"$session" stop "$PREFIX"'
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../e2e/popup_checks.sh"
 mkdir -p "$out_dir"
 
 # shoot NAME LEFT TOP WIDTH HEIGHT: a part of the Wine desktop.
@@ -56,13 +57,7 @@ start_program keyloom "Keyloom Word Complete"
 start_sink
 helper move "Keyloom E2E Sink" 100 100
 focus "Keyloom E2E Sink"
-# Escape after each word: a space does not end a word while the pop-up shows.
-for word in Dear "team," Return the meeting is in the; do
-  case "$word" in
-    Return) xdotool key Return ;;
-    *) xdotool type --delay 40 "$word" && xdotool key Escape space ;;
-  esac
-done
+type_past_popup Dear "team," Return the meeting is in the
 xdotool type --delay 40 "conf"
 wait_until 5 popup_shown || fail "no pop-up at the text cursor"
 sleep 0.5

@@ -103,8 +103,7 @@ launch() {
 # (100 ms with Boost, 500 ms without).
 run_quipcast() {
   if [ "$1" = 1 ]; then QUIET=0.2; else QUIET=0.6; fi
-  mkdir -p "$XDG_CONFIG_HOME/Keyloom"
-  printf '[Options]\nBoost=%s\n' "$1" >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  set_options "Boost=$1"
   write_phrases
   start_quipcast
   focus "$SINK_WINDOW"

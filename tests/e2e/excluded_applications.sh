@@ -6,7 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 KEYLOOM=$3
 WORDS_MDB=$4
-CLIENTS_DIR="$(dirname "$0")/clients"
 
 start_display
 start_tray
@@ -15,10 +14,7 @@ printf '\xef\xbb\xbf{S} - td - Today is here.\x01\r\n' >"$E2E_DIR/app/defaultkey
 start_quipcast
 start_keyloom "$KEYLOOM" "$WORDS_MDB"
 start_sink
-/usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$E2E_DIR/gtk.txt" >"$E2E_DIR/client.log" 2>&1 &
-E2E_PIDS+=($!)
-GTK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
-  fail "the GTK window did not appear"
+start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk.txt"
 xdotool windowmove --sync "$GTK_WINDOW" 0 400
 
 # The GTK window is the application used last before Quipcast's own window.

@@ -3,24 +3,18 @@
 # second line, above the caret when the window is near the screen's bottom edge, and moved in
 # from the right edge. Run as: keyloom_at_caret.sh KEYLOOM SINK WORDS_MDB WORDSTORE.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/popup_checks.sh"
 KEYLOOM=$1
 WORDS_MDB=$3
-CLIENTS_DIR="$(dirname "$0")/clients"
 SCREEN_WIDTH=1024
 SCREEN_HEIGHT=768
 
 start_display
 start_session_bus
-mkdir -p "$XDG_CONFIG_HOME/Keyloom"
-printf '[Options]\nSuggestionsAtCaret=1\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+set_options SuggestionsAtCaret=1
 start_keyloom "$KEYLOOM" "$WORDS_MDB"
-
-/usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$E2E_DIR/gtk.txt" "$E2E_DIR/caret.txt" \
-  >"$E2E_DIR/client.log" 2>&1 &
-E2E_PIDS+=($!)
-SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
-  fail "the GTK window did not appear"
-sleep 1  # the text view registers with the accessibility bus
+start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk.txt" "$E2E_DIR/caret.txt"
+SINK_WINDOW=$GTK_WINDOW
 
 # popup_geometry: "X Y WIDTH HEIGHT" of the shown pop-up.
 popup_geometry() {
@@ -31,19 +25,8 @@ popup_geometry() {
     "$(sed -n 's/.*Width: //p' <<<"$info")" "$(sed -n 's/.*Height: //p' <<<"$info")"
 }
 
-# placed_as WHERE: the pop-up shows where the caret file says it must for WHERE (below, above
-# or right), within a pixel of the caret's edges.
-near() { [ "$1" -ge $(($2 - 1)) ] && [ "$1" -le $(($2 + 1)) ]; }
 placed_as() {
-  local cx cy cw ch px py pw ph
-  popup_shown || return 1
-  read -r cx cy cw ch <"$E2E_DIR/caret.txt"
-  read -r px py pw ph <<<"$(popup_geometry)"
-  case "$1" in
-    below) near "$px" "$cx" && near "$py" $((cy + ch)) ;;
-    above) near "$px" "$cx" && near $((py + ph)) "$cy" ;;
-    right) [ $((px + pw)) -eq "$SCREEN_WIDTH" ] && near "$py" $((cy + ch)) ;;
-  esac
+  popup_shown && popup_placed "$1" "$(cat "$E2E_DIR/caret.txt")" "$(popup_geometry)" "$SCREEN_WIDTH"
 }
 
 # type_word_at WHERE WORD_START: types the letters in the sink and checks the pop-up's place;

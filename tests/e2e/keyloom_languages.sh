@@ -18,7 +18,7 @@ languages=(
 start_display
 start_tray
 start_sink
-mkdir -p "$E2E_DIR/app" "$XDG_CONFIG_HOME/Keyloom"
+mkdir -p "$E2E_DIR/app"
 cp "$KEYLOOM" "$E2E_DIR/app/keyloom"
 cp "$STORES_DIR"/words*.mdb "$E2E_DIR/app/"
 
@@ -26,7 +26,7 @@ expected=""
 for entry in "${languages[@]}"; do
   read -r code layout typed <<<"$entry"
   setxkbmap -display "$DISPLAY" "$layout"
-  printf '[Options]\nDictionary=words-%s.mdb\n' "$code" >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  set_options "Dictionary=words-$code.mdb"
   "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom-$code.log" 2>&1 &
   pid=$!
   E2E_PIDS+=($pid)

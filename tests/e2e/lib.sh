@@ -92,6 +92,28 @@ start_session_bus() {
   E2E_PIDS+=("$(cat "$E2E_DIR/dbus.pid")")
 }
 
+# start_gtk_client TITLE SCRIPT ARG...: one of the GTK clients of clients/ with Debian's
+# python3 (which has python3-gi); its window, titled TITLE, is GTK_WINDOW. With a session bus it
+# is given a second to register with the accessibility bus.
+start_gtk_client() {
+  local title=$1 script=$2
+  shift 2
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/clients/$script" "$@" \
+    >"$E2E_DIR/client.log" 2>&1 &
+  E2E_PIDS+=($!)
+  GTK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of '$title'") ||
+    fail "the GTK window $title did not appear"
+  [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || sleep 1
+}
+
+# set_options NAME=VALUE...: Keyloom.conf holds these values of its Options section only, as
+# if the user had chosen them before the programs start.
+set_options() {
+  mkdir -p "$XDG_CONFIG_HOME/Keyloom"
+  printf '[Options]\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  printf '%s\n' "$@" >>"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+}
+
 # A tray host is ready once it owns the system tray selection of screen 0.
 tray_ready() {
   python3 - <<'PY'

@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 KEYLOOM=$3
 WORDS_MDB=$4
-CLIENTS_DIR="$(dirname "$0")/clients"
 
 start_display
 start_tray
@@ -15,12 +14,8 @@ printf '\xef\xbb\xbf{S} - td - Today is here.\x01\r\n' >"$E2E_DIR/app/defaultkey
 start_quipcast
 start_keyloom "$KEYLOOM" "$WORDS_MDB"
 
-/usr/bin/python3 "$CLIENTS_DIR/gtk_entries.py" "$E2E_DIR/plain.txt" "$E2E_DIR/password.txt" \
-  >"$E2E_DIR/client.log" 2>&1 &
-E2E_PIDS+=($!)
-SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom password sink'") ||
-  fail "the GTK window did not appear"
-sleep 1  # the entries register with the accessibility bus
+start_gtk_client 'Keyloom password sink' gtk_entries.py "$E2E_DIR/plain.txt" "$E2E_DIR/password.txt"
+SINK_WINDOW=$GTK_WINDOW
 
 focus "$SINK_WINDOW"
 xdotool type --delay 60 "td "

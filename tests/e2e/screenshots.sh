@@ -3,6 +3,7 @@
 # Quipcast's main window with the samples loaded, its About box, its Excluded Applications window, Keyloom's main window, its
 # pop-up over the window being typed in, and the pop-up under the text cursor of a GTK window.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/popup_checks.sh"
 KEYLOOM_BINARY=$3
 OUTPUT=$4
 mkdir -p "$OUTPUT"
@@ -62,23 +63,12 @@ if [ -f "$words" ]; then
   kill "$KEYLOOM_PID"
   wait "$KEYLOOM_PID" || true
   start_session_bus
-  mkdir -p "$XDG_CONFIG_HOME/Keyloom"
-  printf '[Options]\nSuggestionsAtCaret=1\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  set_options SuggestionsAtCaret=1
   start_keyloom "$KEYLOOM_BINARY" "$words"
-  /usr/bin/python3 "$(dirname "$0")/clients/gtk_sink.py" "$E2E_DIR/gtk.txt" &
-  E2E_PIDS+=($!)
-  gtk_window=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
-    fail "the GTK window did not appear"
-  xdotool windowmove --sync "$gtk_window" 0 0
-  sleep 1
-  focus "$gtk_window"
-  # Escape after each word: a space does not end a word while the pop-up shows.
-  for word in Dear "team," Return the meeting is in the; do
-    case "$word" in
-      Return) xdotool key Return ;;
-      *) xdotool type --delay 40 "$word" && xdotool key Escape space ;;
-    esac
-  done
+  start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk.txt"
+  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  focus "$GTK_WINDOW"
+  type_past_popup Dear "team," Return the meeting is in the
   xdotool type --delay 40 "conf"
   expect_popup "under the text cursor"
   sleep 0.3

@@ -1,7 +1,8 @@
 # With "Show suggestions at the text cursor" on, the pop-up stands just below the caret of a GTK
 # text view, as the accessibility bus tells where it is: after text on the first line, on a
 # second line, above the caret when the window is near the screen's bottom edge, and moved in
-# from the right edge. Run as: keyloom_at_caret.sh KEYLOOM SINK WORDS_MDB WORDSTORE.
+# from the right edge; in xterm, which tells nothing of its caret, it stays at the screen's
+# corner. Run as: keyloom_at_caret.sh KEYLOOM SINK WORDS_MDB WORDSTORE.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/popup_checks.sh"
 KEYLOOM=$1
@@ -47,3 +48,14 @@ xdotool windowmove --sync "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
 type_word_at above "hel"
 xdotool windowmove --sync "$SINK_WINDOW" $((SCREEN_WIDTH - 150)) 100
 type_word_at right "hel"
+
+xterm -title 'Keyloom xterm' >"$E2E_DIR/xterm.log" 2>&1 &
+E2E_PIDS+=($!)
+XTERM_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom xterm'") ||
+  fail "xterm did not appear"
+wait_until 5 bash -c "xwininfo -id $XTERM_WINDOW | grep -q IsViewable" || fail "xterm is not shown"
+focus "$XTERM_WINDOW"
+xdotool type --delay 80 "hel"
+expect_popup "in xterm"
+at_corner() { [ "$(popup_geometry | cut -d' ' -f1-2)" == "0 0" ]; }
+wait_until 5 at_corner || fail "the pop-up stands at $(popup_geometry) for xterm, not at the corner"

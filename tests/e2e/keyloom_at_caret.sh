@@ -1,7 +1,7 @@
 # With "Show suggestions at the text cursor" on, the pop-up stands just below the caret of a GTK
 # text view, as the accessibility bus tells where it is: after text on the first line, on a
 # second line, above the caret when the window is near the screen's bottom edge, and moved in
-# from the right edge; in xterm, which tells nothing of its caret, it stays at the screen's
+# from the right edge, also with Qt scaled by 2; in xterm, which tells nothing of its caret, it stays at the screen's
 # corner. Run as: keyloom_at_caret.sh KEYLOOM SINK WORDS_MDB WORDSTORE.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/popup_checks.sh"
@@ -48,6 +48,15 @@ xdotool windowmove --sync "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
 type_word_at above "hel"
 xdotool windowmove --sync "$SINK_WINDOW" $((SCREEN_WIDTH - 150)) 100
 type_word_at right "hel"
+
+# Qt scaled by 2 places its windows in logical pixels; the caret's device pixels are converted.
+kill "$KEYLOOM_PID"
+wait "$KEYLOOM_PID" 2>/dev/null || true
+QT_SCALE_FACTOR=2 start_keyloom "$KEYLOOM" "$WORDS_MDB"
+xdotool windowmove --sync "$SINK_WINDOW" 100 100
+type_word_at below "hel"
+xdotool windowmove --sync "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
+type_word_at above "hel"
 
 xterm -title 'Keyloom xterm' >"$E2E_DIR/xterm.log" 2>&1 &
 E2E_PIDS+=($!)

@@ -77,7 +77,6 @@ class AppShell : public TrayEvents {
   // shell that draws the notification.
   void Notify(std::string_view text);
 
-  ExclusionsDialog& exclusions() { return exclusions_dialog_; }
   WorkingList& list() { return list_; }
   ListFileCommands& files() { return files_; }
   Dialogs& dialogs() { return shell_.dialogs(); }

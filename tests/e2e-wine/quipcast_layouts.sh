@@ -5,7 +5,10 @@
 # types "v"; a Unicode "v" with Ctrl is no paste anywhere) and the Enter follows it. Wine turns
 # Ctrl and the V key of a Russian layout into no ^V character, which its edit controls paste on
 # (Windows does), and gives the keys of such a layout virtual-key codes of its own: there the
-# launch is a chord and the test looks at the keys that arrive.
+# launch is a chord and the test looks at the keys that arrive. Under German and French
+# layouts, and with Caps Lock on, the typed launch and the phrase come out as on the US layout,
+# with Boost on and off; the user's own keys after it are typed as the layout and Caps Lock make
+# them.
 source "$(dirname "$0")/lib.sh"
 E2E_AFTER='setxkbmap -display "$DISPLAY" us'
 cjk_emoji='天地玄黄宇宙洪荒 😀🎉'
@@ -43,6 +46,29 @@ for control in edit richedit; do
     expected+=$'Today is here.\nabc'
     xdotool key --delay 5 t d space a b c
     expect_file "$E2E_DIR/sink.txt" "$expected"
+    stop
+  done
+done
+
+for state in de:off fr:off us:on; do
+  layout=${state%:*}
+  setxkbmap -display "$DISPLAY" "$layout"
+  for boost in 1 0; do
+    echo "--- layout $layout, Caps Lock ${state#*:}, edit control, Boost $boost"
+    run edit "$boost"
+    user_keys=abc
+    if [ "${state#*:}" == on ]; then
+      xdotool key Caps_Lock
+      user_keys=ABC
+    fi
+    xdotool key --delay 60 t d space
+    expect_file "$E2E_DIR/sink.txt" $'Today is here.\n'
+    sleep 0.6
+    xdotool key --delay 60 c j space
+    expect_file "$E2E_DIR/sink.txt" $'Today is here.\n'"$cjk_emoji"
+    xdotool key --delay 5 a b c
+    expect_file "$E2E_DIR/sink.txt" $'Today is here.\n'"$cjk_emoji$user_keys"
+    [ "${state#*:}" == off ] || xdotool key Caps_Lock
     stop
   done
 done

@@ -95,15 +95,8 @@ constexpr std::pair<std::string_view, int> kUsPositions[] = {
     {"AB05", 'B'}, {"AB06", 'N'}, {"AB07", 'M'}, {"AB08", 188}, {"AB09", 190}, {"AB10", 191},
 };
 
-int UsPositionCode(std::string_view position) {
-  for (const auto& [name, code] : kUsPositions) {
-    if (name == position) return code;
-  }
-  return 0;
-}
-
 bool IsDigitRow(std::string_view position) {
-  const int code = UsPositionCode(position);
+  const int code = UsKeyAt(position);
   return code >= '0' && code <= '9';
 }
 
@@ -113,6 +106,13 @@ bool IsKeypadDigit(unsigned long keysym) {
 }
 
 }  // namespace
+
+int UsKeyAt(std::string_view position) {
+  for (const auto& [name, code] : kUsPositions) {
+    if (name == position) return code;
+  }
+  return 0;
+}
 
 int VirtualKeyFromKeysym(unsigned long keysym) {
   if (keysym >= XK_a && keysym <= XK_z) return static_cast<int>('A' + (keysym - XK_a));
@@ -131,10 +131,10 @@ int VirtualKeyFromKeysym(unsigned long keysym) {
 
 int VirtualKeyForKey(const KeyDescription& key, bool num_lock) {
   if (num_lock && IsKeypadDigit(key.shifted)) return VirtualKeyFromKeysym(key.shifted);
-  if (IsDigitRow(key.position)) return UsPositionCode(key.position);
+  if (IsDigitRow(key.position)) return UsKeyAt(key.position);
   const int code = VirtualKeyFromKeysym(key.unshifted);
   if (code != 0 || key.unshifted == NoSymbol) return code;
-  return UsPositionCode(key.position);
+  return UsKeyAt(key.position);
 }
 
 int ModifierMaskFromState(unsigned int state) {

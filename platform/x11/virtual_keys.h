@@ -23,6 +23,10 @@ struct KeyDescription {
 // its place, as Windows layouts without Latin letters do.
 int VirtualKeyForKey(const KeyDescription& key, bool num_lock);
 
+// The code of the US keyboard's key at `position` (an XKB key name of the alphanumeric block);
+// 0 for other names.
+int UsKeyAt(std::string_view position);
+
 // The key events' modifier mask (Shift 1, Ctrl 2, Alt 4) from an X modifier state.
 int ModifierMaskFromState(unsigned int state);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Two GTK 3 entries, a plain one (focused at start) and a password one, each writing its text
 to its file after every change (Debian's python3 with python3-gi). The password entry tells the
-accessibility bus that it is one, as every GTK password entry does.
+accessibility bus and the input method that it is one, as GTK password entries do.
 
 Usage: gtk_entries.py PLAIN_FILE PASSWORD_FILE
 """
@@ -27,6 +27,7 @@ box = Gtk.Box(orientation=Gtk.Orientation.VERTICAL)
 plain = Gtk.Entry()
 password = Gtk.Entry()
 password.set_visibility(False)
+password.set_input_purpose(Gtk.InputPurpose.PASSWORD)
 follow(plain, sys.argv[1])
 follow(password, sys.argv[2])
 box.add(plain)

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <ibus.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/ibus/engine/output_queue.h"
+#include "platform/ibus/engine/program_relay.h"
+
+namespace keyloom {
+
+// What every Keyloom engine shares: IBus makes one engine per input context, but the programs
+// connect once, and their output goes to the field that has the focus. Lives for the process.
+class EngineHub final : private InputTarget {
+ public:
+  static EngineHub& Get();
+
+  // Listens for the programs at `socket_path`; false when it cannot.
+  bool Listen(const std::string& socket_path);
+
+  gboolean ProcessKey(IBusEngine* engine, guint keyval, guint keycode, guint state);
+  void FocusIn(IBusEngine* engine);
+  void FocusOut(IBusEngine* engine);
+  // The client named itself for the focused context ("gtk3-im:gedit").
+  void ClientNamed(IBusEngine* engine, const gchar* client);
+  // The client told its cursor place.
+  void CursorMoved(IBusEngine* engine, int x, int y);
+  void EngineGone(IBusEngine* engine);
+  void AcceptProgram(int listener);
+  // Handles what a program sent outside a key; false when it went away.
+  bool ReadProgram(int socket);
+
+ private:
+  EngineHub();
+
+  void OnMessage(const ProgramMessage& message);
+  void ShowTable(const ProgramMessage& message);
+  bool InPasswordField() const;
+
+  bool SupportsSurroundingText() const override;
+  void Commit(const std::string& text) override;
+  void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) override;
+  void ForwardText(const std::string& text) override;
+  void DeleteBeforeCursor(int count) override;
+
+  ProgramRelay relay_;
+  OutputQueue output_;
+  guint wait_source_ = 0;
+  IBusEngine* focused_ = nullptr;
+  std::string application_;
+  std::set<guint> withheld_keycodes_;    // their releases are withheld too
+  bool answering_ = false;               // the programs are deciding a key
+  std::vector<ProgramMessage> answers_;  // what they sent meanwhile
+};
+
+}  // namespace keyloom

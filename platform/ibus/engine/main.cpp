@@ -1,0 +1,50 @@
+// The Keyloom input method engine: IBus starts it (with --ibus) when the user picks the
+// "Keyloom" input source; run by hand, it registers its own component first.
+#include <ibus.h>
+
+#include <cstring>
+#include <iostream>
+
+#include "platform/ibus/engine/engine_hub.h"
+#include "platform/ibus/engine/keyloom_engine.h"
+#include "platform/ibus/engine_names.h"
+#include "platform/ibus/line_channel.h"
+
+namespace {
+
+IBusComponent* OwnComponent(const char* program) {
+  IBusComponent* component =
+      ibus_component_new(keyloom::kIbusComponentName, "Keyloom for Quipcast and Keyloom",
+                         KEYLOOM_VERSION, "", "Keyloom", "", program, "keyloom");
+  ibus_component_add_engine(
+      component, ibus_engine_desc_new(keyloom::kIbusEngineName, "Keyloom",
+                                      "Quipcast's phrases and Keyloom's words in every window",
+                                      "other", "", "Keyloom", "keyloom", "default"));
+  return component;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool started_by_ibus = argc > 1 && std::strcmp(argv[1], "--ibus") == 0;
+  ibus_init();
+  IBusBus* bus = ibus_bus_new();
+  if (!ibus_bus_is_connected(bus)) {
+    std::cerr << "keyloom-ibus-engine: IBus is not running.\n";
+    return 1;
+  }
+  g_signal_connect(bus, "disconnected", G_CALLBACK(ibus_quit), nullptr);
+  if (!keyloom::EngineHub::Get().Listen(keyloom::EngineSocketPath())) {
+    std::cerr << "keyloom-ibus-engine: cannot listen at " << keyloom::EngineSocketPath() << ".\n";
+    return 1;
+  }
+  IBusFactory* factory = ibus_factory_new(ibus_bus_get_connection(bus));
+  ibus_factory_add_engine(factory, keyloom::kIbusEngineName, keyloom::KeyloomEngineType());
+  if (started_by_ibus) {
+    ibus_bus_request_name(bus, keyloom::kIbusComponentName, 0);
+  } else {
+    ibus_bus_register_component(bus, OwnComponent(argv[0]));
+  }
+  ibus_main();
+  return 0;
+}

@@ -1,0 +1,83 @@
+#include "platform/ibus/engine/program_relay.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+namespace keyloom {
+
+ProgramRelay::ProgramRelay(std::function<void(const ProgramMessage&)> on_message,
+                           int answer_timeout_ms)
+    : on_message_(std::move(on_message)), answer_timeout_ms_(answer_timeout_ms) {}
+
+void ProgramRelay::AddProgram(int socket) {
+  programs_.push_back({std::make_unique<LineChannel>(socket), last_sequence_, false});
+}
+
+std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long sequence) {
+  while (std::optional<std::string> line = program.channel->TakeLine()) {
+    const std::optional<ProgramMessage> message = ParseProgramLine(*line);
+    if (!message) continue;
+    if (message->kind != ProgramMessage::Kind::kDone) {
+      on_message_(*message);
+      continue;
+    }
+    program.answered = message->sequence;
+    if (program.answered == last_sequence_) program.late = false;
+    if (message->sequence == sequence) return message->withheld;
+  }
+  return std::nullopt;
+}
+
+bool ProgramRelay::AwaitAnswer(Program& program, unsigned long sequence) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(answer_timeout_ms_);
+  while (true) {
+    if (std::optional<bool> withheld = HandleLines(program, sequence)) return *withheld;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0 || !program.channel->AwaitData(static_cast<int>(left.count()))) break;
+  }
+  program.late = true;
+  return false;
+}
+
+bool ProgramRelay::Report(KeyReport key) {
+  key.sequence = ++last_sequence_;
+  const std::string line = KeyLine(key);
+  for (Program& program : programs_) program.channel->Write(line);
+  bool withheld = false;
+  for (Program& program : programs_) {
+    if (program.late) {
+      // Whatever it has answered by now counts; it is not waited for.
+      program.channel->ReadAvailable();
+      withheld = HandleLines(program, key.sequence).value_or(false) || withheld;
+    } else {
+      withheld = AwaitAnswer(program, key.sequence) || withheld;
+    }
+  }
+  RemoveClosed();
+  return withheld;
+}
+
+bool ProgramRelay::ReadFrom(int socket) {
+  const auto found = std::find_if(programs_.begin(), programs_.end(), [socket](const Program& p) {
+    return p.channel->socket() == socket;
+  });
+  if (found == programs_.end()) return false;
+  found->channel->ReadAvailable();
+  HandleLines(*found, 0);
+  const bool open = !found->channel->closed();
+  RemoveClosed();
+  return open;
+}
+
+void ProgramRelay::RemoveClosed() {
+  const auto closed = std::remove_if(programs_.begin(), programs_.end(),
+                                     [](const Program& p) { return p.channel->closed(); });
+  if (closed == programs_.end()) return;
+  programs_.erase(closed, programs_.end());
+  on_message_(ProgramMessage{});  // a kHide: the candidates of a program that went away
+}
+
+}  // namespace keyloom

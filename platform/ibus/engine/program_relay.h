@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/ibus/engine_protocol.h"
+#include "platform/ibus/line_channel.h"
+
+namespace keyloom {
+
+// The engine's side of the programs that are connected to it: each key press goes to every
+// program, and the engine waits for their answers before the key goes on to the application,
+// applying what they send meanwhile in the order they sent it.
+class ProgramRelay {
+ public:
+  // A program that has not answered within this time is left behind: the key goes on, and
+  // later keys do not wait for that program until it has caught up.
+  static constexpr int kAnswerTimeoutMs = 250;
+
+  // `on_message` gets every message but the answers, in order; a program that goes away
+  // leaves a kHide for its candidate list.
+  explicit ProgramRelay(std::function<void(const ProgramMessage&)> on_message,
+                        int answer_timeout_ms = kAnswerTimeoutMs);
+
+  void AddProgram(int socket);
+  // Reports `key` (its sequence is set here) to every program and waits for their answers;
+  // whether any program withheld the key.
+  bool Report(KeyReport key);
+  // Handles what the program on `socket` sent outside a key; false when the program went
+  // away, after it was removed.
+  bool ReadFrom(int socket);
+  std::size_t program_count() const { return programs_.size(); }
+
+ private:
+  struct Program {
+    std::unique_ptr<LineChannel> channel;
+    unsigned long answered = 0;  // the last key it answered
+    bool late = false;
+  };
+
+  // Handles the program's complete lines; the answer to `sequence` ends the handling and
+  // tells whether it withheld the key.
+  std::optional<bool> HandleLines(Program& program, unsigned long sequence);
+  bool AwaitAnswer(Program& program, unsigned long sequence);
+  void RemoveClosed();
+
+  std::function<void(const ProgramMessage&)> on_message_;
+  int answer_timeout_ms_;
+  std::vector<Program> programs_;
+  unsigned long last_sequence_ = 0;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/ibus/engine_protocol.h"
+
+class QSocketNotifier;
+class QTimer;
+
+namespace keyloom {
+
+class LineChannel;
+
+// A program's connection to the Keyloom input method engine. The engine runs while the user's
+// input source is Keyloom's, so the link keeps trying to connect until it can, and again after
+// the engine went away.
+class EngineLink {
+ public:
+  static constexpr int kReconnectIntervalMs = 1000;
+
+  // Answers a key press: whether the program withholds it. What the program sends to the
+  // engine meanwhile is applied before the key.
+  using KeyAnswer = std::function<bool(const KeyReport& key)>;
+
+  explicit EngineLink(std::string socket_path);
+  ~EngineLink();
+  EngineLink(const EngineLink&) = delete;
+  EngineLink& operator=(const EngineLink&) = delete;
+
+  void Start(KeyAnswer answer);
+  bool Connected() const;
+  // Sends one message (engine_protocol.h); false when there is no engine to send it to.
+  bool Send(std::string_view line);
+
+ private:
+  void TryConnect();
+  void OnData();
+  void Disconnect();
+
+  std::string socket_path_;
+  KeyAnswer answer_;
+  std::unique_ptr<LineChannel> channel_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  std::unique_ptr<QTimer> reconnect_timer_;
+};
+
+}  // namespace keyloom

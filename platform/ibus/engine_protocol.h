@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace keyloom {
+
+// The lines that the input method engine and the programs exchange over the engine's socket,
+// one message per line, fields separated by single spaces. Texts are percent-encoded, so that
+// they hold no space, line break or control character.
+//
+// Engine to program: "key SEQ KEYVAL KEYCODE STATE PASSWORD APPLICATION", a key press in the
+// focused field; the program answers "done SEQ WITHHELD" after anything its handler sent.
+// Program to engine: "commit TEXT", "forward KEYVAL KEYCODE STATE", "table SELECTED WORD...",
+// "hide" and "done SEQ WITHHELD".
+
+// A key press as the engine reports it: IBus keyval (an X keysym), evdev keycode, modifier
+// state.
+struct KeyReport {
+  unsigned long sequence = 0;
+  unsigned int keyval = 0;
+  unsigned int keycode = 0;
+  unsigned int state = 0;
+  bool in_password_field = false;
+  std::string application;
+  friend bool operator==(const KeyReport&, const KeyReport&) = default;
+};
+
+// One message from a program to the engine.
+struct ProgramMessage {
+  enum class Kind { kCommit, kForward, kTable, kHide, kDone };
+  Kind kind = Kind::kHide;
+  std::string text;                // kCommit
+  unsigned int keyval = 0;         // kForward
+  unsigned int keycode = 0;        // kForward
+  unsigned int state = 0;          // kForward
+  std::vector<std::string> words;  // kTable
+  int selected = 0;                // kTable: the selected word's index
+  unsigned long sequence = 0;      // kDone
+  bool withheld = false;           // kDone
+  friend bool operator==(const ProgramMessage&, const ProgramMessage&) = default;
+};
+
+std::string EncodeText(std::string_view text);
+// nullopt for a malformed escape.
+std::optional<std::string> DecodeText(std::string_view encoded);
+
+std::string KeyLine(const KeyReport& key);
+std::optional<KeyReport> ParseKeyLine(std::string_view line);
+
+std::string CommitLine(std::string_view text);
+std::string ForwardLine(unsigned int keyval, unsigned int keycode, unsigned int state);
+std::string TableLine(const std::vector<std::string>& words, int selected);
+std::string HideLine();
+std::string DoneLine(unsigned long sequence, bool withheld);
+// nullopt for a line that is no message a program sends.
+std::optional<ProgramMessage> ParseProgramLine(std::string_view line);
+
+}  // namespace keyloom

@@ -1,0 +1,20 @@
+#include "platform/ibus/ibus_output.h"
+
+#include "platform/ibus/engine_protocol.h"
+#include "platform/ibus/output_lines.h"
+
+namespace keyloom {
+
+bool IbusKeystrokeOutput::Send(std::span<const KeyAction> actions) {
+  bool sent = true;
+  for (const std::string& line : OutputLines(actions)) sent = link_.Send(line) && sent;
+  return sent;
+}
+
+void IbusCandidateList::Show(const std::vector<std::string>& words, int selected) {
+  link_.Send(TableLine(words, selected));
+}
+
+void IbusCandidateList::Hide() { link_.Send(HideLine()); }
+
+}  // namespace keyloom

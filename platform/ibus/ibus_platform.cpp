@@ -1,0 +1,72 @@
+#include "platform/ibus/ibus_platform.h"
+
+#include <ibus.h>
+
+#include "platform/ibus/engine_link.h"
+#include "platform/ibus/ibus_keyboard_hook.h"
+#include "platform/ibus/ibus_output.h"
+#include "platform/ibus/line_channel.h"
+#include "platform/x11/linux_app_folders.h"
+#include "platform/x11/qt_clock.h"
+#include "platform/x11/qt_program_starter.h"
+
+namespace keyloom {
+namespace {
+
+// Text goes out as commits, so the programs never borrow the clipboard: it reads as busy,
+// and they type instead.
+class UnusedClipboard final : public Clipboard {
+ public:
+  std::unique_ptr<ClipboardSnapshot> Save() override { return nullptr; }
+  bool SetText(std::string_view /*text*/) override { return false; }
+  bool Restore(const ClipboardSnapshot& /*snapshot*/) override { return true; }
+  bool ShiftInsertPastesIt() const override { return false; }
+};
+
+// The candidates stand at the cursor in the input method's own list; no window is placed.
+class NoCaretLocator final : public CaretLocator {
+ public:
+  std::optional<CaretPlace> Locate() override { return std::nullopt; }
+};
+
+class IbusPlatformImpl final : public IbusPlatform {
+ public:
+  KeyboardHook& hook() override { return hook_; }
+  KeystrokeOutput& keystrokes() override { return keystrokes_; }
+  Clipboard& clipboard() override { return clipboard_; }
+  ProgramStarter& programs() override { return programs_; }
+  const Clock& clock() override { return clock_; }
+  FileSystem& files() override { return StandardFileSystem(); }
+  PrivateFiles& private_files() override { return OwnerOnlyFiles(); }
+  CaretLocator& caret() override { return caret_; }
+  const AnsiCodePage& code_page() override { return Windows1252(); }
+  const AppFolders& folders() override { return folders_; }
+  CandidateList& candidates() override { return candidates_; }
+
+ private:
+  EngineLink link_{EngineSocketPath()};
+  IbusKeyboardHook hook_{link_};
+  IbusKeystrokeOutput keystrokes_{link_};
+  IbusCandidateList candidates_{link_};
+  UnusedClipboard clipboard_;
+  NoCaretLocator caret_;
+  QtProgramStarter programs_;
+  QtClock clock_;
+  AppFolders folders_ = CurrentAppFolders();
+};
+
+}  // namespace
+
+bool InputMethodRunning() {
+  ibus_init();
+  IBusBus* bus = ibus_bus_new();
+  const bool running = ibus_bus_is_connected(bus);
+  g_object_unref(bus);
+  return running;
+}
+
+std::unique_ptr<IbusPlatform> IbusPlatform::Create() {
+  return std::make_unique<IbusPlatformImpl>();
+}
+
+}  // namespace keyloom

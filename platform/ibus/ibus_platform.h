@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/candidate_list.h"
+#include "platform/platform.h"
+
+namespace keyloom {
+
+// Whether IBus runs for this session, so that the engine can be reached once the user picks it.
+bool InputMethodRunning();
+
+// The Linux keyboard side through the Keyloom input method engine (Wayland sessions, or when
+// the user chose it): keys come from the engine and text goes back to it as commits, so the
+// clipboard is never used. Program start, clock and files as on X11. Its Qt parts need the
+// QGuiApplication, which may be created after it.
+class IbusPlatform : public Platform {
+ public:
+  static std::unique_ptr<IbusPlatform> Create();
+  // Where Keyloom's candidates show: the input method's list at the text cursor.
+  virtual CandidateList& candidates() = 0;
+};
+
+}  // namespace keyloom

@@ -276,12 +276,12 @@ store_candidates() { "$WORDSTORE" query "$WORDS_MDB" "$1" 15 | LC_ALL=C sort -f 
 # keys_seen KEY: whether the sink has been sent the key, named as keys.txt names it.
 keys_seen() { grep -qx "$1" "$E2E_DIR/keys.txt"; }
 
-# start_input_method COMPONENT_DIR [PANEL_OPTION]: an IBus daemon on the test's session bus that
-# knows only the engines of COMPONENT_DIR (the build tree's Keyloom engine); without a panel
-# option it shows no panel. GTK clients started after it type through it.
+# start_input_method COMPONENT_DIRS: an IBus daemon on the test's session bus, without a panel,
+# that knows only the engines of COMPONENT_DIRS (colon-separated; the build tree's Keyloom
+# engine first). GTK clients started after it type through it.
 start_input_method() {
-  IBUS_COMPONENT_PATH=$1 ibus-daemon "${2:---panel=disable}" --config=disable --cache=none \
-    --replace >"$E2E_DIR/ibus.log" 2>&1 &
+  IBUS_COMPONENT_PATH=$1 ibus-daemon --panel=disable --config=disable --cache=none --replace \
+    >"$E2E_DIR/ibus.log" 2>&1 &
   E2E_PIDS+=($!)
   wait_until 10 bash -c 'ibus list-engine 2>/dev/null | grep -q keyloom' ||
     fail "IBus did not start with the Keyloom engine"

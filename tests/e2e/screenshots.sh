@@ -1,11 +1,13 @@
 # Screenshots of the programs under Xvfb, for the documentation:
-#   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER
+#   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER COMPONENT_DIR
 # Quipcast's main window with the samples loaded, its About box, its Excluded Applications window, Keyloom's main window, its
-# pop-up over the window being typed in, and the pop-up under the text cursor of a GTK window.
+# pop-up over the window being typed in, the pop-up under the text cursor of a GTK window, and
+# Keyloom's candidates in the input method's list under the cursor of a GTK window through IBus.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/popup_checks.sh"
 KEYLOOM_BINARY=$3
 OUTPUT=$4
+COMPONENT_DIR=$5
 mkdir -p "$OUTPUT"
 start_display
 start_tray
@@ -73,5 +75,28 @@ if [ -f "$words" ]; then
   expect_popup "under the text cursor"
   sleep 0.3
   import -window root -crop 640x310+0+0 "$OUTPUT/keyloom-popup-at-caret.png"
+
+  # Through the Keyloom input method, with IBus's own panel showing the candidates. The panel
+  # wants the system's keyboard engines beside Keyloom's, and settings, here of its defaults.
+  kill "$KEYLOOM_PID"
+  wait "$KEYLOOM_PID" || true
+  xdotool windowkill "$GTK_WINDOW"
+  start_input_method "$COMPONENT_DIR:/usr/share/ibus/component"
+  GSETTINGS_BACKEND=memory /usr/libexec/ibus-ui-gtk3 >"$E2E_DIR/panel.log" 2>&1 &
+  E2E_PIDS+=($!)
+  start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/ibus.txt"
+  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  focus "$GTK_WINDOW"
+  select_keyloom_engine
+  set_options UseInputMethod=1
+  start_keyloom "$KEYLOOM_BINARY" "$words"
+  # No window manager here: Keyloom's window is moved out of the picture.
+  xdotool windowmove --sync "$KEYLOOM_WINDOW" 600 420
+  xdotool windowraise "$GTK_WINDOW"
+  focus "$GTK_WINDOW"
+  type_past_popup Dear "team," Return the meeting is in the
+  xdotool type --delay 40 "conf"
+  sleep 1
+  import -window root -crop 640x300+0+0 "$OUTPUT/keyloom-ibus-candidates.png"
 fi
 echo "Screenshots in $OUTPUT"

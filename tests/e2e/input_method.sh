@@ -4,7 +4,7 @@
 # many lines and one of 2,000 characters, keys typed straight after a launch; Keyloom's
 # candidates in the input method's own list in their order, Down, Tab, Escape, Backspace and
 # the hide timer; nothing in a password entry. With Boost on too, the clipboard stays
-# untouched: text is committed, never pasted.
+# untouched: text is committed, never pasted. An excluded application is left alone.
 # Run as: input_method.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
 KEYLOOM_BINARY=$3
@@ -149,3 +149,14 @@ focus "$SINK_WINDOW"
 launch ru space "$pangram"
 held=$(timeout 5 xclip -selection clipboard -o) || fail "the clipboard does not answer"
 [ "$held" == "the user's own clipboard" ] || fail "the clipboard holds $(printf %q "$held")"
+
+echo "--- an excluded application"
+# The toolkit names the program to IBus; the list is read again when the keys go to another
+# program.
+set_options UseInputMethod=1 Boost=1 ExcludedApplications=gtk_sink.py
+focus "$ENTRIES"
+xdotool type x
+focus "$SINK_WINDOW"
+EXPECTED+="ru "
+xdotool type --delay 40 "ru "
+expect_sink "$EXPECTED"

@@ -23,6 +23,18 @@ IBusComponent* OwnComponent(const char* program) {
   return component;
 }
 
+// Engines are made here rather than by the factory, so that they learn which program each
+// input context belongs to (the focus-in with the client's name).
+IBusEngine* CreateEngine(IBusFactory* factory, const gchar* engine_name, gpointer /*data*/) {
+  static int count = 0;
+  gchar* path = g_strdup_printf("/org/freedesktop/IBus/Engine/Keyloom/%d", ++count);
+  GObject* engine = static_cast<GObject*>(g_object_new(
+      keyloom::KeyloomEngineType(), "engine-name", engine_name, "object-path", path, "connection",
+      ibus_service_get_connection(IBUS_SERVICE(factory)), "has-focus-id", TRUE, nullptr));
+  g_free(path);
+  return IBUS_ENGINE(engine);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +52,7 @@ int main(int argc, char** argv) {
   }
   IBusFactory* factory = ibus_factory_new(ibus_bus_get_connection(bus));
   ibus_factory_add_engine(factory, keyloom::kIbusEngineName, keyloom::KeyloomEngineType());
+  g_signal_connect(factory, "create-engine", G_CALLBACK(CreateEngine), nullptr);
   if (started_by_ibus) {
     ibus_bus_request_name(bus, keyloom::kIbusComponentName, 0);
   } else {

@@ -75,7 +75,11 @@ void EngineHub::AcceptProgram(int listener) {
   g_unix_fd_add(program, G_IO_IN, OnProgramData, nullptr);
 }
 
-bool EngineHub::ReadProgram(int socket) { return relay_.ReadFrom(socket); }
+bool EngineHub::ReadProgram(int socket) {
+  const bool open = relay_.ReadFrom(socket);
+  output_.Flush();
+  return open;
+}
 
 gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, guint state) {
   focused_ = engine;
@@ -110,6 +114,7 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   std::vector<ProgramMessage> answers = std::move(answers_);
   answers_.clear();
   for (const ProgramMessage& message : answers) OnMessage(message);
+  output_.Flush();
   if (withheld) withheld_keycodes_.insert(keycode);
   return withheld;
 }
@@ -121,7 +126,7 @@ void EngineHub::FocusIn(IBusEngine* engine) {
 
 void EngineHub::FocusOut(IBusEngine* engine) {
   ibus_engine_hide_lookup_table(engine);
-  output_.FocusMoved();
+  output_.FocusLost();
 }
 
 void EngineHub::ClientNamed(IBusEngine* engine, const gchar* client) {
@@ -130,6 +135,7 @@ void EngineHub::ClientNamed(IBusEngine* engine, const gchar* client) {
   const std::string name = client != nullptr ? client : "";
   const std::size_t colon = name.rfind(':');
   application_ = colon == std::string::npos ? name : name.substr(colon + 1);
+  client_module_ = colon == std::string::npos ? name : name.substr(0, colon);
 }
 
 void EngineHub::CursorMoved(IBusEngine* engine, int x, int y) {
@@ -183,6 +189,8 @@ bool EngineHub::InPasswordField() const {
   ibus_engine_get_content_type(focused_, &purpose, &hints);
   return purpose == IBUS_INPUT_PURPOSE_PASSWORD || purpose == IBUS_INPUT_PURPOSE_PIN;
 }
+
+bool EngineHub::TypesForwardedText() const { return client_module_.starts_with("gtk"); }
 
 bool EngineHub::SupportsSurroundingText() const {
   return focused_ != nullptr && (focused_->client_capabilities & IBUS_CAP_SURROUNDING_TEXT) != 0;

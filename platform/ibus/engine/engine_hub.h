@@ -43,6 +43,7 @@ class EngineHub final : private InputTarget {
   void Commit(const std::string& text) override;
   void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) override;
   void ForwardText(const std::string& text) override;
+  bool TypesForwardedText() const override;
   void DeleteBeforeCursor(int count) override;
 
   ProgramRelay relay_;
@@ -50,6 +51,7 @@ class EngineHub final : private InputTarget {
   guint wait_source_ = 0;
   IBusEngine* focused_ = nullptr;
   std::string application_;
+  std::string client_module_;  // how the focused client reaches IBus: "gtk3-im", "gnome-shell"
   std::set<guint> withheld_keycodes_;    // their releases are withheld too
   bool answering_ = false;               // the programs are deciding a key
   std::vector<ProgramMessage> answers_;  // what they sent meanwhile

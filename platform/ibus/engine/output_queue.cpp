@@ -5,66 +5,118 @@
 #include "platform/text.h"
 
 namespace keyloom {
+namespace {
+
+// Where the last code point of non-empty UTF-8 text begins.
+std::size_t LastCodePointStart(const std::string& text) {
+  std::size_t start = text.size() - 1;
+  while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+  return start;
+}
+
+}  // namespace
 
 OutputQueue::OutputQueue(InputTarget& target, std::function<void(int)> set_quiet_timer)
     : target_(target), set_quiet_timer_(std::move(set_quiet_timer)) {}
 
 void OutputQueue::Commit(const std::string& text) {
-  if (text.empty()) return;
-  if (!in_flight_) {
-    target_.Commit(text);
-    return;
-  }
-  target_.ForwardText(text);
-  Launched(static_cast<int>(CodePointCount(text)));
+  if (!text.empty()) Apply({false, text});
 }
 
 void OutputQueue::Forward(unsigned int keyval, unsigned int keycode, unsigned int state,
                           bool edits) {
-  if (!in_flight_ && keyval == kBackspaceKeyval && state == 0 &&
-      target_.SupportsSurroundingText()) {
-    target_.DeleteBeforeCursor(1);
+  Apply({true, {}, keyval, keycode, state, edits});
+}
+
+void OutputQueue::Apply(Item item) {
+  if (!held_.empty() || !has_focus_) {
+    held_.push_back(std::move(item));
     return;
   }
-  target_.Forward(keyval, keycode, state);
-  Launched(edits ? 1 : 0);
+  const bool backspace = item.forward && item.keyval == kBackspaceKeyval && item.state == 0;
+  if (!in_flight_ && backspace && target_.SupportsSurroundingText()) {
+    if (pending_text_.empty()) {
+      ++pending_deletion_;
+    } else {
+      pending_text_.erase(LastCodePointStart(pending_text_));
+    }
+  } else if (!in_flight_ && !item.forward) {
+    pending_text_ += item.text;
+  } else if (item.forward) {
+    Flush();
+    SendKey(item);
+  } else if (target_.TypesForwardedText()) {
+    target_.ForwardText(item.text);
+    Expect(static_cast<int>(CodePointCount(item.text)));
+  } else {
+    held_.push_back(std::move(item));
+  }
+}
+
+void OutputQueue::SendKey(const Item& key) {
+  target_.Forward(key.keyval, key.keycode, key.state);
+  in_flight_ = true;
+  Expect(key.edits ? 1 : 0);
+}
+
+void OutputQueue::Flush() {
+  if (pending_deletion_ == 0 && pending_text_.empty()) return;
+  if (pending_deletion_ > 0) target_.DeleteBeforeCursor(std::exchange(pending_deletion_, 0));
+  if (!pending_text_.empty()) target_.Commit(std::exchange(pending_text_, {}));
+  Expect(1);
 }
 
 void OutputQueue::KeyPassed(bool edits) {
-  if (edits && tells_cursor_) Launched(1);
+  if (!edits || !tells_cursor_) return;
+  in_flight_ = true;
+  Expect(1);
 }
 
-void OutputQueue::Launched(int edits) {
-  in_flight_ = true;
-  awaited_moves_ += edits;
-  set_quiet_timer_(kQuietClientMs);
+void OutputQueue::Expect(int moves) {
+  if (tells_cursor_) awaited_moves_ += moves;
+  if (Busy() || awaited_moves_ > 0) set_quiet_timer_(kQuietClientMs);
 }
 
 void OutputQueue::CursorMoved(int x, int y) {
-  // The view scrolling moves the cursor up or down in its column: no key's doing, unless it
+  // The view scrolling moves the cursor up or down in its column: no edit's doing, unless it
   // stands at the start of a line (a line break on an empty line).
   const bool moved = !tells_cursor_ || x != cursor_x_ || (x == 0 && y != cursor_y_);
   tells_cursor_ = true;
   cursor_x_ = x;
   cursor_y_ = y;
-  if (!in_flight_) return;
-  set_quiet_timer_(kQuietClientMs);
-  if (moved && --awaited_moves_ <= 0) Landed();
+  if (!moved || awaited_moves_ <= 0) return;
+  if (--awaited_moves_ > 0) {
+    set_quiet_timer_(kQuietClientMs);
+  } else {
+    Landed();
+  }
+}
+
+void OutputQueue::FocusLost() {
+  Flush();
+  has_focus_ = false;
 }
 
 void OutputQueue::FocusMoved() {
+  has_focus_ = true;
   tells_cursor_ = false;
-  if (in_flight_) Landed();
+  Landed();
 }
 
-void OutputQueue::QuietTimeOver() {
-  if (in_flight_) Landed();
-}
+void OutputQueue::QuietTimeOver() { Landed(); }
 
 void OutputQueue::Landed() {
   in_flight_ = false;
   awaited_moves_ = 0;
   set_quiet_timer_(0);
+  if (!has_focus_) return;
+  std::deque<Item> held = std::move(held_);
+  held_.clear();
+  while (!held.empty()) {
+    Apply(std::move(held.front()));
+    held.pop_front();
+  }
+  Flush();
 }
 
 }  // namespace keyloom

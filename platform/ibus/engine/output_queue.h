@@ -19,15 +19,27 @@ class InputTarget {
   virtual void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) = 0;
   // Types the text as forwarded keys, one per character.
   virtual void ForwardText(const std::string& text) = 0;
+  // Whether the client can take text as forwarded keys: GTK's input method modules make an
+  // event of the keysym itself. On Wayland a key reaches the application by its key code, which
+  // most characters have none of.
+  virtual bool TypesForwardedText() const = 0;
 };
 
-// Applies the programs' output to the focused field in order. The client applies commits and
-// deletions as they arrive, but queues a forwarded key as an event of its own, which a commit
-// sent after it overtakes; forwarded keys keep their order among themselves. So output goes as
-// commits and deletions until a key is forwarded; from then on everything is forwarded as keys
-// (text as one key per character, deletions as BackSpaces) while keys are in flight: until the
-// client has moved its cursor once for each key that edits, or has told nothing for a short
-// while. A key that the user types meanwhile is forwarded behind them.
+// Applies the programs' output to the focused field in order.
+//
+// Commits and deletions sent in one turn go out as one deletion followed by one commit, as a
+// Wayland compositor hands them to the application (a later commit or deletion of the same turn
+// would replace an earlier one there); a deletion of text committed in the same turn takes it
+// back instead.
+//
+// Clients apply commits and deletions as they arrive, but a forwarded key, or one the engine let
+// through, later: GTK puts it into its event queue, a compositor sends it through the keyboard.
+// A commit sent after a key would overtake it; keys keep their order among themselves. So once a
+// key is in flight, what follows is forwarded as keys too where the client can take text so
+// (text one key per character, deletions as BackSpaces), and otherwise waits until the keys have
+// landed: until the client has moved its cursor once for each edit sent (a move within the
+// cursor's column is the view scrolling and does not count), or has told nothing for a short
+// while. A key that the user types meanwhile goes behind them.
 class OutputQueue {
  public:
   // A client that tells nothing for this long has handled the keys in flight.
@@ -41,25 +53,45 @@ class OutputQueue {
   void Commit(const std::string& text);
   // A key that `edits` the text (types, breaks a line, deletes) moves the cursor.
   void Forward(unsigned int keyval, unsigned int keycode, unsigned int state, bool edits);
-  // A key went on to the client unchanged: the client queues it like a forwarded one.
+  // A key went on to the client unchanged: it is in flight like a forwarded one.
   void KeyPassed(bool edits);
   // The client told its cursor place.
   void CursorMoved(int x, int y);
-  // Another field has the focus: keys still in flight are its now.
+  // Sends the commits and deletions of this turn; the engine calls it after each call it got.
+  void Flush();
+  // The field lost the focus: output waits for it, as a client may move the focus away and
+  // back while it handles a key. A field that gets the focus has what was in flight.
+  void FocusLost();
   void FocusMoved();
   void QuietTimeOver();
-  // Whether keys are in flight, so that a key the user types now must be forwarded too.
-  bool Busy() const { return in_flight_; }
+  // Whether keys are in flight or output waits, so that a key the user types now must go
+  // behind them.
+  bool Busy() const { return in_flight_ || !held_.empty(); }
 
  private:
-  // Keys went out, `edits` of them editing the text.
-  void Launched(int edits);
+  struct Item {
+    bool forward = false;
+    std::string text;  // a commit's
+    unsigned int keyval = 0;
+    unsigned int keycode = 0;
+    unsigned int state = 0;
+    bool edits = false;
+  };
+
+  void Apply(Item item);
+  void SendKey(const Item& key);
+  // Edits went out: as many cursor moves to come.
+  void Expect(int moves);
   void Landed();
 
   InputTarget& target_;
   std::function<void(int)> set_quiet_timer_;
+  int pending_deletion_ = 0;  // this turn's, before the cursor
+  std::string pending_text_;  // this turn's, after the deletion
+  std::deque<Item> held_;     // waiting for the keys in flight to land
   bool in_flight_ = false;
-  int awaited_moves_ = 0;  // cursor moves still to come for the keys in flight
+  bool has_focus_ = true;
+  int awaited_moves_ = 0;  // cursor moves still to come for what was sent
   bool tells_cursor_ = false;
   int cursor_x_ = 0;
   int cursor_y_ = 0;

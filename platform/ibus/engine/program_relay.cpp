@@ -23,7 +23,6 @@ std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long se
       continue;
     }
     program.answered = message->sequence;
-    if (program.answered == last_sequence_) program.late = false;
     if (message->sequence == sequence) return message->withheld;
   }
   return std::nullopt;
@@ -49,12 +48,18 @@ bool ProgramRelay::Report(KeyReport key) {
   bool withheld = false;
   for (Program& program : programs_) {
     if (program.late) {
-      // Whatever it has answered by now counts; it is not waited for.
+      // Whatever it has answered by now counts; once it has answered every key before this
+      // one, it is waited for again.
       program.channel->ReadAvailable();
-      withheld = HandleLines(program, key.sequence).value_or(false) || withheld;
-    } else {
-      withheld = AwaitAnswer(program, key.sequence) || withheld;
+      if (std::optional<bool> answer = HandleLines(program, key.sequence)) {
+        withheld = *answer || withheld;
+        program.late = false;
+        continue;
+      }
+      if (program.answered + 1 != key.sequence) continue;
+      program.late = false;
     }
+    withheld = AwaitAnswer(program, key.sequence) || withheld;
   }
   RemoveClosed();
   return withheld;

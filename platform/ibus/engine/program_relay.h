@@ -16,7 +16,7 @@ class ProgramRelay {
  public:
   // A program that has not answered within this time is left behind: the key goes on, and
   // later keys do not wait for that program until it has caught up.
-  static constexpr int kAnswerTimeoutMs = 250;
+  static constexpr int kAnswerTimeoutMs = 400;
 
   // `on_message` gets every message but the answers, in order; a program that goes away
   // leaves a kHide for its candidate list.

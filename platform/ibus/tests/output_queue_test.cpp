@@ -15,6 +15,7 @@ constexpr unsigned int kReturn = 0xFF0D;
 class RecordingTarget final : public InputTarget {
  public:
   bool surrounding_text = true;
+  bool types_text = true;
   std::vector<std::string> received;
 
   bool SupportsSurroundingText() const override { return surrounding_text; }
@@ -26,6 +27,7 @@ class RecordingTarget final : public InputTarget {
     received.push_back("key " + std::to_string(keyval) + (state != 0 ? "+" : ""));
   }
   void ForwardText(const std::string& text) override { received.push_back("keys " + text); }
+  bool TypesForwardedText() const override { return types_text; }
 };
 
 class OutputQueueTest : public testing::Test {
@@ -40,11 +42,23 @@ class OutputQueueTest : public testing::Test {
   using Texts = std::vector<std::string>;
 };
 
-TEST_F(OutputQueueTest, WithNothingInFlightTextIsCommittedAndErasedThroughSurroundingText) {
-  Erase(2);
-  queue_.Commit("Grüße ☃ 天地");
-  EXPECT_EQ(target_.received, (Texts{"delete 1", "delete 1", "commit Grüße ☃ 天地"}));
+TEST_F(OutputQueueTest, WithNothingInFlightATurnIsOneDeletionAndOneCommit) {
+  // The user's Space goes before the launch's output, which erases it with the letters.
+  queue_.Commit(" ");
+  Erase(3);
+  queue_.Commit("Grüße ☃ ");
+  queue_.Commit("天地");
+  EXPECT_TRUE(target_.received.empty());
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"delete 2", "commit Grüße ☃ 天地"}));
   EXPECT_FALSE(queue_.Busy());
+  // A deletion takes back this turn's text, a character at a time.
+  queue_.Commit("ab☃");
+  Erase(1);
+  queue_.Flush();
+  queue_.Flush();
+  EXPECT_EQ(target_.received.back(), "commit ab");
+  EXPECT_EQ(target_.received.size(), 3u);
 }
 
 TEST_F(OutputQueueTest, AfterAForwardedKeyEverythingIsForwardedUntilItLanded) {
@@ -58,8 +72,9 @@ TEST_F(OutputQueueTest, AfterAForwardedKeyEverythingIsForwardedUntilItLanded) {
             (Texts{"commit line one", "key 65293", "keys line two", "key 65288", "key 118+"}));
   EXPECT_TRUE(queue_.Busy());
   EXPECT_EQ(timer_ms_, OutputQueue::kQuietClientMs);
-  // The Return, the eight characters and the BackSpace each move the cursor out of its column;
-  // the view scrolling does not count.
+  // The commit, the Return, the eight characters and the BackSpace each move the cursor out of
+  // its column; the view scrolling does not count.
+  queue_.CursorMoved(180, 40);
   queue_.CursorMoved(0, 60);
   queue_.CursorMoved(0, 40);  // scrolled, at a line's start: counted as the other keys' doing
   for (int x = 10; x <= 70; x += 10) queue_.CursorMoved(x, 40);
@@ -69,7 +84,58 @@ TEST_F(OutputQueueTest, AfterAForwardedKeyEverythingIsForwardedUntilItLanded) {
   EXPECT_FALSE(queue_.Busy());
   EXPECT_EQ(timer_ms_, 0);
   queue_.Commit("landed");
+  queue_.Flush();
   EXPECT_EQ(target_.received.back(), "commit landed");
+}
+
+TEST_F(OutputQueueTest, AClientThatTakesNoTextAsKeysGetsItOnceTheKeysLanded) {
+  target_.types_text = false;  // a compositor on Wayland: keys need key codes
+  queue_.CursorMoved(0, 0);
+  queue_.Commit("line one");
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.Commit("line two");
+  Erase(1);
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"commit line one", "key 65293"}));
+  EXPECT_TRUE(queue_.Busy());
+  queue_.CursorMoved(80, 0);   // the commit's
+  queue_.CursorMoved(80, 20);  // scrolled
+  EXPECT_TRUE(queue_.Busy());
+  queue_.CursorMoved(0, 20);  // the Return's: landed, and the held text goes as one turn
+  EXPECT_EQ(target_.received, (Texts{"commit line one", "key 65293", "commit line tw"}));
+  EXPECT_FALSE(queue_.Busy());
+}
+
+TEST_F(OutputQueueTest, OutputWaitsWhileTheFieldHasLostTheFocus) {
+  queue_.CursorMoved(10, 10);
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.FocusLost();
+  queue_.QuietTimeOver();
+  queue_.Commit("after");
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"key 65293"}));
+  queue_.FocusMoved();
+  EXPECT_EQ(target_.received.back(), "commit after");
+}
+
+TEST_F(OutputQueueTest, ALongPhraseOfManyLinesKeepsItsOrderWhereTextWaits) {
+  target_.types_text = false;
+  queue_.CursorMoved(0, 0);
+  Texts expected;
+  for (int line = 0; line < 20; ++line) {
+    const std::string text = "line " + std::to_string(line);
+    queue_.Commit(text);
+    queue_.Forward(kReturn, 28, 0, true);
+    expected.push_back("commit " + text);
+    expected.push_back("key 65293");
+  }
+  queue_.Flush();
+  int y = 0;
+  while (queue_.Busy()) {
+    queue_.CursorMoved(100, y);      // the line's commit
+    queue_.CursorMoved(0, y += 20);  // the line break
+  }
+  EXPECT_EQ(target_.received, expected);
 }
 
 TEST_F(OutputQueueTest, AClientThatTellsNothingHasHandledItsKeysOnceQuiet) {
@@ -81,6 +147,7 @@ TEST_F(OutputQueueTest, AClientThatTellsNothingHasHandledItsKeysOnceQuiet) {
   queue_.QuietTimeOver();
   EXPECT_FALSE(queue_.Busy());
   queue_.Commit("next");
+  queue_.Flush();
   EXPECT_EQ(target_.received.back(), "commit next");
   queue_.QuietTimeOver();  // a late timer changes nothing
   EXPECT_FALSE(queue_.Busy());

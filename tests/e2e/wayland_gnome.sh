@@ -1,0 +1,77 @@
+# Both programs in a headless GNOME Shell Wayland session through the Keyloom input method, as
+# GNOME users have them: the shell runs IBus itself and gives it the focused field of a GTK 3
+# Wayland window; keys come through GNOME's remote-desktop interface. Quipcast's launch with
+# Send Enter, a Unicode phrase and a function-key chord, then Keyloom's completion on Tab.
+# Needs gnome-shell, python3-dbusmock (logind for the shell) and root (a system bus of its own);
+# left out where they are missing.
+# Run as: wayland_gnome.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE COMPONENT_DIR
+source "$(dirname "$0")/lib.sh"
+KEYLOOM_BINARY=$3
+WORDS_MDB=$4
+WORDSTORE=$5
+COMPONENT_DIR=$6
+CLIENTS_DIR="$(dirname "$0")/clients"
+SINK_FILE="$E2E_DIR/sink.txt"
+
+keys() { /usr/bin/python3 "$CLIENTS_DIR/remote_keys.py" "$@"; }
+sink_is() { [ -f "$SINK_FILE" ] && [ "$(cat "$SINK_FILE"; printf .)" == "$1." ]; }
+expect_sink() {
+  wait_until 10 sink_is "$1" ||
+    fail "the Wayland window holds $(printf %q "$(cat "$SINK_FILE"; printf .)"), expected $(printf %q "$1.")"
+}
+
+# A system bus with a stand-in for logind, which the shell asks for its session.
+mkdir -p /run/dbus
+rm -f /run/dbus/system_bus_socket /run/dbus/pid
+dbus-daemon --system --fork --print-pid=3 3>"$E2E_DIR/system-bus.pid"
+E2E_PIDS+=("$(cat "$E2E_DIR/system-bus.pid")")
+/usr/bin/python3 -m dbusmock --system --template logind >"$E2E_DIR/logind.log" 2>&1 &
+E2E_PIDS+=($!)
+start_session_bus
+export IBUS_COMPONENT_PATH="$COMPONENT_DIR:/usr/share/ibus/component" GSETTINGS_BACKEND=memory
+wait_until 10 gdbus introspect --system --dest org.freedesktop.login1 \
+  --object-path /org/freedesktop/login1 >/dev/null 2>&1 || fail "no logind stand-in"
+gnome-shell --headless --wayland --no-x11 --virtual-monitor 1024x768 >"$E2E_DIR/shell.log" 2>&1 &
+E2E_PIDS+=($!)
+wait_until 20 grep -q "GNOME Shell started" "$E2E_DIR/shell.log" || fail "GNOME Shell did not start"
+export WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland GDK_BACKEND=wayland
+unset DISPLAY GTK_IM_MODULE
+gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+  --method org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
+
+/usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
+E2E_PIDS+=($!)
+wait_until 10 test -e "$SINK_FILE" || fail "the GTK window did not start"
+sleep 1
+wait_until 10 engine_selected || fail "the Keyloom engine could not be selected"
+
+pangram='Съешь же ещё этих мягких французских булок, да выпей чаю.'
+mkdir -p "$E2E_DIR/app"
+{
+  printf '\xEF\xBB\xBF'
+  printf '%s\x01' "{S}{E} - TD - Today is here." "{S} - RU - $pangram" "{F} - {Ctrl}{F9} - Chord."
+} >"$E2E_DIR/app/defaultkeys.kyl"
+cp "$QUIPCAST_BINARY" "$E2E_DIR/app/quipcast"
+cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
+cp "$WORDS_MDB" "$E2E_DIR/app/words.mdb"
+# Their windows are not looked at here: Qt draws them off screen.
+for program in quipcast keyloom; do
+  QT_QPA_PLATFORM=offscreen "$E2E_DIR/app/$program" >"$E2E_DIR/$program.log" 2>&1 &
+  E2E_PIDS+=($!)
+done
+sleep 2
+
+keys 74 64 20                # t d Space
+expect_sink $'Today is here.\n'
+sleep 0.6
+keys 72 75 20                # r u Space
+expect_sink $'Today is here.\n'"$pangram"
+sleep 0.6
+keys ffe3+ffc6               # Ctrl+F9
+expect_sink $'Today is here.\n'"$pangram"'Chord.'
+sleep 0.6
+word=$(store_candidates hel | head -n1)
+keys ff0d 68 65 6c           # Return, h e l
+sleep 0.5
+keys ff09                    # Tab
+expect_sink $'Today is here.\n'"$pangram"$'Chord.\n'"hel${word:3}"

@@ -27,11 +27,7 @@ mkdir -p "$E2E_DIR/app"
     "{S} - LN - $lines_phrase"
 } >"$E2E_DIR/app/defaultkeys.kyl"
 
-sink_is() { [ -f "$SINK_FILE" ] && [ "$(cat "$SINK_FILE"; printf .)" == "$1." ]; }
-expect_sink() {
-  wait_until 20 sink_is "$1" ||
-    fail "the text view holds $(printf %q "$(cat "$SINK_FILE"; printf .)"), expected $(printf %q "$1.")"
-}
+expect_sink() { expect_text "$SINK_FILE" "$1" 20; }
 # launch LETTERS ENDING_KEY TEXT: the user types the launch; the text view then holds TEXT more.
 # Quipcast types its phrases here, so its quiet period after a launch is half a second.
 launch() {

@@ -45,6 +45,14 @@ wait_until() {
 
 file_is() { [ -f "$1" ] && [ "$(cat "$1")" == "$2" ]; }
 
+# expect_text FILE TEXT SECONDS: waits for a client's text file to hold exactly TEXT, a last line
+# break included (a client laying out thousands of characters takes its time).
+text_is() { [ -f "$1" ] && [ "$(cat "$1"; printf .)" == "$2." ]; }
+expect_text() {
+  wait_until "$3" text_is "$1" "$2" ||
+    fail "$(basename "$1") holds $(printf %q "$(cat "$1"; printf .)"), expected $(printf %q "$2.")"
+}
+
 # expect_file FILE TEXT: waits up to five seconds for the file to hold exactly TEXT.
 expect_file() {
   if ! wait_until 5 file_is "$1" "$2"; then

@@ -14,11 +14,7 @@ CLIENTS_DIR="$(dirname "$0")/clients"
 SINK_FILE="$E2E_DIR/sink.txt"
 
 keys() { /usr/bin/python3 "$CLIENTS_DIR/remote_keys.py" "$@"; }
-sink_is() { [ -f "$SINK_FILE" ] && [ "$(cat "$SINK_FILE"; printf .)" == "$1." ]; }
-expect_sink() {
-  wait_until 10 sink_is "$1" ||
-    fail "the Wayland window holds $(printf %q "$(cat "$SINK_FILE"; printf .)"), expected $(printf %q "$1.")"
-}
+expect_sink() { expect_text "$SINK_FILE" "$1" 10; }
 
 # A system bus with a stand-in for logind, which the shell asks for its session.
 mkdir -p /run/dbus

@@ -19,6 +19,13 @@ e2e_cleanup() {
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
     wait "${E2E_PIDS[i]}" 2>/dev/null || true
   done
+  # A test that leads a session of its own ends everything still in it.
+  if [ -n "${E2E_SWEEP_SESSION:-}" ]; then
+    local pid
+    for pid in $(ps -o pid= -s $$); do
+      [ "$pid" -eq $$ ] || kill -KILL "$pid" 2>/dev/null || true
+    done
+  fi
   if [ "$status" -ne 0 ]; then
     echo "--- logs of the failed test (${E2E_DIR})" >&2
     tail -n 20 "$E2E_DIR"/*.log >&2 2>/dev/null || true

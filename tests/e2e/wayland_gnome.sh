@@ -5,6 +5,10 @@
 # Needs gnome-shell, python3-dbusmock (logind for the shell) and root (a system bus of its own);
 # left out where they are missing.
 # Run as: wayland_gnome.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE COMPONENT_DIR
+# The buses start services that outlive them; the test runs in a session of its own, which its
+# cleanup ends whole.
+[ "$(ps -o sid= -p $$ | tr -d ' ')" == "$$" ] || exec setsid --wait bash "$0" "$@"
+E2E_SWEEP_SESSION=1
 source "$(dirname "$0")/lib.sh"
 KEYLOOM_BINARY=$3
 WORDS_MDB=$4

@@ -25,9 +25,8 @@ std::string TypedBy(guint keyval, guint state) {
 // Whether a key changes the text, and with it moves the cursor: it types, breaks a line or
 // deletes.
 bool Edits(guint keyval, guint state) {
+  if (!TypedBy(keyval, state).empty()) return true;
   if ((state & (IBUS_CONTROL_MASK | IBUS_MOD1_MASK)) != 0) return false;
-  const gunichar typed = ibus_keyval_to_unicode(keyval);
-  if (typed != 0 && !g_unichar_iscntrl(typed)) return true;
   return keyval == IBUS_KEY_Return || keyval == IBUS_KEY_KP_Enter || keyval == IBUS_KEY_Tab ||
          keyval == IBUS_KEY_BackSpace || keyval == IBUS_KEY_Delete;
 }
@@ -47,14 +46,14 @@ EngineHub& EngineHub::Get() {
 EngineHub::EngineHub()
     : relay_([this](const ProgramMessage& message) { OnMessage(message); }),
       output_(*this, [this](int milliseconds) {
-        if (wait_source_ != 0) g_source_remove(wait_source_);
-        wait_source_ = 0;
+        if (quiet_source_ != 0) g_source_remove(quiet_source_);
+        quiet_source_ = 0;
         if (milliseconds == 0) return;
-        wait_source_ = g_timeout_add(
+        quiet_source_ = g_timeout_add(
             static_cast<guint>(milliseconds),
             [](gpointer data) {
               auto* hub = static_cast<EngineHub*>(data);
-              hub->wait_source_ = 0;
+              hub->quiet_source_ = 0;
               hub->output_.QuietTimeOver();
               return G_SOURCE_REMOVE;
             },

@@ -48,7 +48,7 @@ class EngineHub final : private InputTarget {
 
   ProgramRelay relay_;
   OutputQueue output_;
-  guint wait_source_ = 0;
+  guint quiet_source_ = 0;  // the output queue's quiet timer
   IBusEngine* focused_ = nullptr;
   std::string application_;
   std::string client_module_;  // how the focused client reaches IBus: "gtk3-im", "gnome-shell"

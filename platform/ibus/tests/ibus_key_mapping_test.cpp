@@ -53,7 +53,8 @@ TEST(IbusKeyMappingTest, KeysReadAsTheOtherBackendsReportThem) {
       {"ru М with Caps Lock", 0x6ED, 47, kLock, 'V', 0, U'м'},
   };
   for (const Case& c : cases) {
-    const KeyEvent event = KeyEventFromReport({1, c.keyval, c.keycode, c.state, false, "app"});
+    const KeyReport key{1, c.keyval, c.keycode, c.state, false, "app"};
+    const KeyEvent event = KeyEventFromReport(key);  // its application points into `key`
     EXPECT_EQ(event.key_code, c.key_code) << c.what;
     EXPECT_EQ(event.modifiers, c.modifiers) << c.what;
     EXPECT_EQ(event.layout_char, c.layout_char) << c.what;

@@ -16,16 +16,18 @@ e2e_cleanup() {
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
     kill "${E2E_PIDS[i]}" 2>/dev/null || true
   done
-  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-    wait "${E2E_PIDS[i]}" 2>/dev/null || true
-  done
-  # A test that leads a session of its own ends everything still in it.
+  # A test that leads a session of its own ends everything still in it, also what is too busy
+  # to stop when asked.
   if [ -n "${E2E_SWEEP_SESSION:-}" ]; then
     local pid
+    sleep 0.5
     for pid in $(ps -o pid= -s $$); do
       [ "$pid" -eq $$ ] || kill -KILL "$pid" 2>/dev/null || true
     done
   fi
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+    wait "${E2E_PIDS[i]}" 2>/dev/null || true
+  done
   if [ "$status" -ne 0 ]; then
     echo "--- logs of the failed test (${E2E_DIR})" >&2
     tail -n 20 "$E2E_DIR"/*.log >&2 2>/dev/null || true

@@ -33,7 +33,7 @@ wait_until 10 gdbus introspect --system --dest org.freedesktop.login1 \
   --object-path /org/freedesktop/login1 >/dev/null 2>&1 || fail "no logind stand-in"
 gnome-shell --headless --wayland --no-x11 --virtual-monitor 1024x768 >"$E2E_DIR/shell.log" 2>&1 &
 E2E_PIDS+=($!)
-wait_until 20 grep -q "GNOME Shell started" "$E2E_DIR/shell.log" || fail "GNOME Shell did not start"
+wait_until 60 grep -q "GNOME Shell started" "$E2E_DIR/shell.log" || fail "GNOME Shell did not start"
 export WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland GDK_BACKEND=wayland
 unset DISPLAY GTK_IM_MODULE
 gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \

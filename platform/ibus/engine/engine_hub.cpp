@@ -113,6 +113,7 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   std::vector<ProgramMessage> answers = std::move(answers_);
   answers_.clear();
   for (const ProgramMessage& message : answers) OnMessage(message);
+  relay_.HandleLinesReadAhead();
   output_.Flush();
   if (withheld) withheld_keycodes_.insert(keycode);
   return withheld;

@@ -65,6 +65,10 @@ bool ProgramRelay::Report(KeyReport key) {
   return withheld;
 }
 
+void ProgramRelay::HandleLinesReadAhead() {
+  for (Program& program : programs_) HandleLines(program, 0);
+}
+
 bool ProgramRelay::ReadFrom(int socket) {
   const auto found = std::find_if(programs_.begin(), programs_.end(), [socket](const Program& p) {
     return p.channel->socket() == socket;

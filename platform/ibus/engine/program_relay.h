@@ -27,6 +27,9 @@ class ProgramRelay {
   // Reports `key` (its sequence is set here) to every program and waits for their answers;
   // whether any program withheld the key.
   bool Report(KeyReport key);
+  // Handles the lines that were read together with an answer but came after it: their socket
+  // has nothing left to signal, so nothing else would read them.
+  void HandleLinesReadAhead();
   // Handles what the program on `socket` sent outside a key; false when the program went
   // away, after it was removed.
   bool ReadFrom(int socket);

@@ -96,6 +96,19 @@ TEST_F(ProgramRelayTest, OutputOutsideAKeyIsReadWhenItArrives) {
   EXPECT_EQ(messages_[1].text, "rest");
 }
 
+TEST_F(ProgramRelayTest, OutputReadTogetherWithAnAnswerIsHandledAfterTheKey) {
+  ScriptedProgram keyloom(relay_);
+  // Sent after the answer, but already in the socket when the relay reads the answer: the
+  // socket then has nothing left to signal.
+  keyloom.Say(DoneLine(1, false));
+  keyloom.Say(TableLine({"held", "help"}, 0));
+  EXPECT_FALSE(relay_.Report(Key('l')));
+  EXPECT_TRUE(messages_.empty());
+  relay_.HandleLinesReadAhead();
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].words, (std::vector<std::string>{"held", "help"}));
+}
+
 TEST_F(ProgramRelayTest, AProgramThatLeavesIsDroppedAndItsCandidatesHidden) {
   ScriptedProgram keyloom(relay_);
   const int socket = keyloom.relay_end();

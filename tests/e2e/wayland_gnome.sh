@@ -1,7 +1,8 @@
 # Both programs in a headless GNOME Shell Wayland session through the Keyloom input method, as
 # GNOME users have them: the shell runs IBus itself and gives it the focused field of a GTK 3
 # Wayland window; keys come through GNOME's remote-desktop interface. Quipcast's launch with
-# Send Enter, a Unicode phrase and a function-key chord, then Keyloom's completion on Tab.
+# Send Enter, a Unicode phrase and a function-key chord, Keyloom's completion on Tab, then a
+# phrase of twenty lines.
 # Needs gnome-shell, python3-dbusmock (logind for the shell) and root (a system bus of its own);
 # left out where they are missing.
 # Run as: wayland_gnome.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE COMPONENT_DIR
@@ -46,11 +47,15 @@ sleep 1
 wait_until 10 engine_selected || fail "the Keyloom engine could not be selected"
 
 pangram='Съешь же ещё этих мягких французских булок, да выпей чаю.'
+lines_phrase=$(python3 -c 'print("{enter}".join(f"Line {i} of many." for i in range(1, 21)), end="")')
+lines_typed=$(python3 -c 'print("\n".join(f"Line {i} of many." for i in range(1, 21)), end="")')
 mkdir -p "$E2E_DIR/app"
 {
   printf '\xEF\xBB\xBF'
-  printf '%s\x01' "{S}{E} - TD - Today is here." "{S} - RU - $pangram" "{F} - {Ctrl}{F9} - Chord."
+  printf '%s\x01' "{S}{E} - TD - Today is here." "{S} - RU - $pangram" "{F} - {Ctrl}{F9} - Chord." \
+    "{S} - LN - $lines_phrase"
 } >"$E2E_DIR/app/defaultkeys.kyl"
+set_options Boost=0
 cp "$QUIPCAST_BINARY" "$E2E_DIR/app/quipcast"
 cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
 cp "$WORDS_MDB" "$E2E_DIR/app/words.mdb"
@@ -75,3 +80,6 @@ keys ff0d 68 65 6c           # Return, h e l
 sleep 0.5
 keys ff09                    # Tab
 expect_sink $'Today is here.\n'"$pangram"$'Chord.\n'"hel${word:3}"
+sleep 0.6
+keys 20 6c 6e 20             # Space l n Space
+expect_sink $'Today is here.\n'"$pangram"$'Chord.\n'"hel${word:3} $lines_typed"

@@ -192,6 +192,9 @@ bool EngineHub::InPasswordField() const {
 
 bool EngineHub::TypesForwardedText() const { return client_module_.starts_with("gtk"); }
 
+// On GNOME's Wayland session the shell is the input method's client for every application.
+bool EngineHub::TakesLineBreaksAsText() const { return client_module_ == "gnome-shell"; }
+
 bool EngineHub::SupportsSurroundingText() const {
   return focused_ != nullptr && (focused_->client_capabilities & IBUS_CAP_SURROUNDING_TEXT) != 0;
 }

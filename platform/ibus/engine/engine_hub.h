@@ -44,6 +44,7 @@ class EngineHub final : private InputTarget {
   void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) override;
   void ForwardText(const std::string& text) override;
   bool TypesForwardedText() const override;
+  bool TakesLineBreaksAsText() const override;
   void DeleteBeforeCursor(int count) override;
 
   ProgramRelay relay_;

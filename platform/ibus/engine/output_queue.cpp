@@ -28,13 +28,29 @@ void OutputQueue::Forward(unsigned int keyval, unsigned int keycode, unsigned in
   Apply({true, {}, keyval, keycode, state, edits});
 }
 
+bool OutputQueue::IsLineBreakAsText(const Item& item) const {
+  return item.forward && item.keyval == kReturnKeyval && item.state == 0 &&
+         target_.TakesLineBreaksAsText();
+}
+
 void OutputQueue::Apply(Item item) {
-  if (!held_.empty() || !has_focus_) {
+  // An Enter behind keys in flight waits with them, to be sent as text if text follows it.
+  if (!held_.empty() || !has_focus_ || (in_flight_ && IsLineBreakAsText(item))) {
     held_.push_back(std::move(item));
     return;
   }
+  if (IsLineBreakAsText(item)) {
+    if (pending_enter_) pending_text_ += '\n';
+    pending_enter_ = std::move(item);
+    return;
+  }
   const bool backspace = item.forward && item.keyval == kBackspaceKeyval && item.state == 0;
-  if (!in_flight_ && backspace && target_.SupportsSurroundingText()) {
+  const bool deletes_in_turn = !in_flight_ && backspace && target_.SupportsSurroundingText();
+  if (pending_enter_ && (deletes_in_turn || (!in_flight_ && !item.forward))) {
+    pending_text_ += '\n';
+    pending_enter_.reset();
+  }
+  if (deletes_in_turn) {
     if (pending_text_.empty()) {
       ++pending_deletion_;
     } else {
@@ -60,10 +76,12 @@ void OutputQueue::SendKey(const Item& key) {
 }
 
 void OutputQueue::Flush() {
-  if (pending_deletion_ == 0 && pending_text_.empty()) return;
-  if (pending_deletion_ > 0) target_.DeleteBeforeCursor(std::exchange(pending_deletion_, 0));
-  if (!pending_text_.empty()) target_.Commit(std::exchange(pending_text_, {}));
-  Expect(1);
+  if (pending_deletion_ > 0 || !pending_text_.empty()) {
+    if (pending_deletion_ > 0) target_.DeleteBeforeCursor(std::exchange(pending_deletion_, 0));
+    if (!pending_text_.empty()) target_.Commit(std::exchange(pending_text_, {}));
+    Expect(1);
+  }
+  if (pending_enter_) SendKey(*std::exchange(pending_enter_, std::nullopt));
 }
 
 void OutputQueue::KeyPassed(bool edits) {

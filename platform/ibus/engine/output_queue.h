@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace keyloom {
@@ -23,6 +24,9 @@ class InputTarget {
   // event of the keysym itself. On Wayland a key reaches the application by its key code, which
   // most characters have none of.
   virtual bool TypesForwardedText() const = 0;
+  // Whether a line break inside output must go as text: GNOME Shell takes the input method's
+  // focus from a GTK field that handles a forwarded Enter, and what follows the Enter is lost.
+  virtual bool TakesLineBreaksAsText() const = 0;
 };
 
 // Applies the programs' output to the focused field in order.
@@ -40,11 +44,16 @@ class InputTarget {
 // landed: until the client has moved its cursor once for each edit sent (a move within the
 // cursor's column is the view scrolling and does not count), or has told nothing for a short
 // while. A key that the user types meanwhile goes behind them.
+//
+// Where line breaks must go as text, an Enter waits for the end of its turn: followed by more
+// text or deletions it becomes a line break in the turn's commit; at the end of the output it
+// is pressed, so that a phrase that ends in Enter still sends a form.
 class OutputQueue {
  public:
   // A client that tells nothing for this long has handled the keys in flight.
   static constexpr int kQuietClientMs = 300;
   static constexpr unsigned int kBackspaceKeyval = 0xFF08;
+  static constexpr unsigned int kReturnKeyval = 0xFF0D;
 
   // `set_quiet_timer(ms)` starts a single wait of that long that ends in QuietTimeOver, or
   // starts it again; 0 stops it.
@@ -79,6 +88,7 @@ class OutputQueue {
   };
 
   void Apply(Item item);
+  bool IsLineBreakAsText(const Item& item) const;
   void SendKey(const Item& key);
   // Edits went out: as many cursor moves to come.
   void Expect(int moves);
@@ -86,9 +96,10 @@ class OutputQueue {
 
   InputTarget& target_;
   std::function<void(int)> set_quiet_timer_;
-  int pending_deletion_ = 0;  // this turn's, before the cursor
-  std::string pending_text_;  // this turn's, after the deletion
-  std::deque<Item> held_;     // waiting for the keys in flight to land
+  int pending_deletion_ = 0;           // this turn's, before the cursor
+  std::string pending_text_;           // this turn's, after the deletion
+  std::optional<Item> pending_enter_;  // this turn's, after its text
+  std::deque<Item> held_;              // waiting for the keys in flight to land
   bool in_flight_ = false;
   bool has_focus_ = true;
   int awaited_moves_ = 0;  // cursor moves still to come for what was sent

@@ -16,6 +16,7 @@ class RecordingTarget final : public InputTarget {
  public:
   bool surrounding_text = true;
   bool types_text = true;
+  bool line_breaks_as_text = false;
   std::vector<std::string> received;
 
   bool SupportsSurroundingText() const override { return surrounding_text; }
@@ -28,6 +29,7 @@ class RecordingTarget final : public InputTarget {
   }
   void ForwardText(const std::string& text) override { received.push_back("keys " + text); }
   bool TypesForwardedText() const override { return types_text; }
+  bool TakesLineBreaksAsText() const override { return line_breaks_as_text; }
 };
 
 class OutputQueueTest : public testing::Test {
@@ -59,6 +61,43 @@ TEST_F(OutputQueueTest, WithNothingInFlightATurnIsOneDeletionAndOneCommit) {
   queue_.Flush();
   EXPECT_EQ(target_.received.back(), "commit ab");
   EXPECT_EQ(target_.received.size(), 3u);
+}
+
+TEST_F(OutputQueueTest, WhereLineBreaksGoAsTextOnlyAnEnterThatEndsTheOutputIsPressed) {
+  target_.types_text = false;
+  target_.line_breaks_as_text = true;
+  queue_.CursorMoved(100, 40);
+  const auto enter = [this] { queue_.Forward(kReturn, 28, 0, true); };
+  // A launch: the user's Space erased with the letters, lines, an empty one, Send Enter.
+  queue_.Commit(" ");
+  Erase(3);
+  queue_.Commit("one");
+  enter();
+  queue_.Commit("two");
+  enter();
+  enter();
+  queue_.Commit("three");
+  enter();
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"delete 2", "commit one\ntwo\n\nthree", "key 65293"}));
+  // Behind the Enter in flight, the next lines wait, their Enter among them.
+  target_.received.clear();
+  queue_.Commit("four");
+  enter();
+  queue_.Commit("five");
+  queue_.Flush();
+  EXPECT_TRUE(target_.received.empty());
+  queue_.QuietTimeOver();
+  EXPECT_EQ(target_.received, (Texts{"commit four\nfive"}));
+  // An Enter that a BackSpace takes back leaves nothing; one before a chord is pressed first.
+  target_.received.clear();
+  queue_.QuietTimeOver();
+  queue_.Commit("six");
+  enter();
+  Erase(1);
+  enter();
+  queue_.Forward('v', 47, 4, false);
+  EXPECT_EQ(target_.received, (Texts{"commit six", "key 65293", "key 118+"}));
 }
 
 TEST_F(OutputQueueTest, AfterAForwardedKeyEverythingIsForwardedUntilItLanded) {

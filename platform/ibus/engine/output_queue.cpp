@@ -34,19 +34,21 @@ bool OutputQueue::IsLineBreakAsText(const Item& item) const {
 }
 
 void OutputQueue::Apply(Item item) {
+  const bool line_break = IsLineBreakAsText(item);
   // An Enter behind keys in flight waits with them, to be sent as text if text follows it.
-  if (!held_.empty() || !has_focus_ || (in_flight_ && IsLineBreakAsText(item))) {
+  if (!held_.empty() || !has_focus_ || (in_flight_ && line_break)) {
     held_.push_back(std::move(item));
     return;
   }
-  if (IsLineBreakAsText(item)) {
+  if (line_break) {
     if (pending_enter_) pending_text_ += '\n';
     pending_enter_ = std::move(item);
     return;
   }
   const bool backspace = item.forward && item.keyval == kBackspaceKeyval && item.state == 0;
   const bool deletes_in_turn = !in_flight_ && backspace && target_.SupportsSurroundingText();
-  if (pending_enter_ && (deletes_in_turn || (!in_flight_ && !item.forward))) {
+  const bool commits_in_turn = !in_flight_ && !item.forward;
+  if (pending_enter_ && (deletes_in_turn || commits_in_turn)) {
     pending_text_ += '\n';
     pending_enter_.reset();
   }
@@ -56,7 +58,7 @@ void OutputQueue::Apply(Item item) {
     } else {
       pending_text_.erase(LastCodePointStart(pending_text_));
     }
-  } else if (!in_flight_ && !item.forward) {
+  } else if (commits_in_turn) {
     pending_text_ += item.text;
   } else if (item.forward) {
     Flush();

@@ -29,7 +29,7 @@ e2e_cleanup() {
     wait "${E2E_PIDS[i]}" 2>/dev/null || true
   done
   if [ "$status" -ne 0 ]; then
-    echo "--- logs of the failed test (${E2E_DIR})" >&2
+    echo "--- logs of the test (${E2E_DIR})" >&2
     tail -n 20 "$E2E_DIR"/*.log >&2 2>/dev/null || true
   fi
   rm -rf "$E2E_DIR"

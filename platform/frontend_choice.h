@@ -26,4 +26,8 @@ Frontend ChooseFrontend(const FrontendSituation& situation);
 // Why neither frontend works, and how to make the input method work.
 std::string NoFrontendReason(const FrontendSituation& situation, std::string_view program_name);
 
+// What a program through the input method tells the user while the Keyloom input source is not
+// in use, so that no key reaches it.
+std::string InputSourceNotChosenNotice(std::string_view program_name);
+
 }  // namespace keyloom

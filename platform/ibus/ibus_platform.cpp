@@ -42,6 +42,7 @@ class IbusPlatformImpl final : public IbusPlatform {
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
   CandidateList& candidates() override { return candidates_; }
+  bool EngineReached() const override { return link_.Connected(); }
 
  private:
   EngineLink link_{EngineSocketPath()};

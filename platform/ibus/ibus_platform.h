@@ -19,6 +19,8 @@ class IbusPlatform : public Platform {
   static std::unique_ptr<IbusPlatform> Create();
   // Where Keyloom's candidates show: the input method's list at the text cursor.
   virtual CandidateList& candidates() = 0;
+  // Whether the engine is reached; IBus starts it once the user's input source is Keyloom's.
+  virtual bool EngineReached() const = 0;
 };
 
 }  // namespace keyloom

@@ -32,6 +32,9 @@ TEST(FrontendChoiceTest, TheReasonTellsHowToAddTheInputSource) {
   EXPECT_NE(wayland.find("start Quipcast again"), std::string::npos);
   const std::string nothing = NoFrontendReason({false, false, false, false}, "Keyloom");
   EXPECT_NE(nothing.find("no X11 display"), std::string::npos);
+  const std::string not_chosen = InputSourceNotChosenNotice("Keyloom");
+  EXPECT_EQ(not_chosen.rfind("Keyloom is running", 0), 0u);
+  EXPECT_NE(not_chosen.find("Settings > Keyboard > Input Sources"), std::string::npos);
 }
 
 }  // namespace

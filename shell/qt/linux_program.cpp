@@ -10,6 +10,7 @@
 #include "platform/ibus/ibus_platform.h"
 #include "platform/x11/x11_platform.h"
 #include "shell/candidate_list_shell.h"
+#include "shell/qt/input_source_notice.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/startup_error.h"
 
@@ -41,10 +42,10 @@ int RunLinuxProgram(std::string_view program_name, char* argv0, const ProgramBod
   const FrontendSituation situation = CurrentSituation();
   const Frontend frontend = ChooseFrontend(situation);
   std::unique_ptr<Platform> platform;
-  CandidateList* candidates = nullptr;
+  IbusPlatform* input_method = nullptr;
   if (frontend == Frontend::kInputMethod) {
     std::unique_ptr<IbusPlatform> ibus = IbusPlatform::Create();
-    candidates = &ibus->candidates();
+    input_method = ibus.get();
     platform = std::move(ibus);
   } else if (frontend == Frontend::kX11) {
     std::string error;
@@ -66,8 +67,11 @@ int RunLinuxProgram(std::string_view program_name, char* argv0, const ProgramBod
   int exit_code = 1;
   std::string error;
   if (std::unique_ptr<Shell> shell = CreateShell(error)) {
-    if (candidates != nullptr) {
-      shell = std::make_unique<CandidateListShell>(std::move(shell), *candidates);
+    std::unique_ptr<InputSourceNotice> notice;
+    if (input_method != nullptr) {
+      shell = std::make_unique<CandidateListShell>(std::move(shell), input_method->candidates());
+      notice = std::make_unique<InputSourceNotice>(
+          program_name, [input_method] { return input_method->EngineReached(); });
     }
     exit_code = body(*shell, *platform);
   } else {

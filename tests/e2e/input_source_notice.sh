@@ -1,0 +1,28 @@
+# Through the input method no key reaches a program until the user's input source is Keyloom's.
+# Ten seconds after the start without it, Quipcast says so in a message of its own, which closes
+# by itself once the user switches to the Keyloom input source.
+# Run as: input_source_notice.sh QUIPCAST SINK COMPONENT_DIR
+source "$(dirname "$0")/lib.sh"
+COMPONENT_DIR=$3
+CLIENTS_DIR="$(dirname "$0")/clients"
+
+notice_shown() { xdotool search --onlyvisible --name '^Keyloom$' >/dev/null 2>&1; }
+notice_gone() { ! notice_shown; }
+
+start_display
+start_session_bus
+start_input_method "$COMPONENT_DIR"
+NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$E2E_DIR/sink.txt" \
+  >"$E2E_DIR/client.log" 2>&1 &
+E2E_PIDS+=($!)
+SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
+  fail "the GTK window did not appear"
+set_options UseInputMethod=1
+start_quipcast
+focus "$SINK_WINDOW"
+
+sleep 5
+notice_gone || fail "the notice came before the input source had time to start"
+wait_until 10 notice_shown || fail "no notice while the input source is not Keyloom's"
+select_keyloom_engine
+wait_until 5 notice_gone || fail "the notice stayed after the switch to the Keyloom input source"

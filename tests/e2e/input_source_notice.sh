@@ -4,7 +4,6 @@
 # Run as: input_source_notice.sh QUIPCAST SINK COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
 COMPONENT_DIR=$3
-CLIENTS_DIR="$(dirname "$0")/clients"
 
 notice_shown() { xdotool search --onlyvisible --name '^Keyloom$' >/dev/null 2>&1; }
 notice_gone() { ! notice_shown; }
@@ -12,14 +11,10 @@ notice_gone() { ! notice_shown; }
 start_display
 start_session_bus
 start_input_method "$COMPONENT_DIR"
-NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$E2E_DIR/sink.txt" \
-  >"$E2E_DIR/client.log" 2>&1 &
-E2E_PIDS+=($!)
-SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
-  fail "the GTK window did not appear"
+start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/sink.txt"
 set_options UseInputMethod=1
 start_quipcast
-focus "$SINK_WINDOW"
+focus "$GTK_WINDOW"
 
 sleep 5
 notice_gone || fail "the notice came before the input source had time to start"

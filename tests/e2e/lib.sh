@@ -180,7 +180,10 @@ start_quipcast() {
   sleep 0.3
 }
 
-focus() { xdotool windowfocus --sync "$1"; }
+# A window that was just found may not be mapped yet, and the server refuses it the focus.
+focus() {
+  wait_until 5 xdotool windowfocus --sync "$1" 2>/dev/null || fail "window $1 takes no focus"
+}
 
 # click_at_twips WINDOW LEFT TOP: a left click at a point of the window's client area, given in
 # twips as the window design gives positions. The menu bar stands above the client area.

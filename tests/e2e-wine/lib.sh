@@ -65,6 +65,8 @@ wait_until() {
   done
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/window_search.sh"
+
 file_is() { [ -f "$1" ] && [ "$(cat "$1"; echo .)" == "$2." ]; }
 
 # expect_file FILE TEXT: waits up to five seconds for the file to hold exactly TEXT.
@@ -96,7 +98,7 @@ list_entries_are() { [ "$(tr -cd '\001' <"$1" | wc -c)" -eq "$2" ]; }
 focus() {
   local window
   helper activate "$1" || fail "$1 could not be brought to the front"
-  window=$(xdotool search --name "^$1" 2>/dev/null | head -n1) || true
+  window=$(search_windows --name "^$1" | head -n1) || true
   [ -n "$window" ] || fail "no X window for $1"
   xdotool windowfocus "$window"
   sleep 0.2

@@ -33,7 +33,7 @@ start_client() {
   esac
   CLIENT_PID=$!
   E2E_PIDS+=($CLIENT_PID)
-  SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of '$title'") ||
+  SINK_WINDOW=$(window_of "$title") ||
     fail "the $CLIENT window did not appear"
   wait_until 10 test -e "$SINK_FILE" || [ "$CLIENT" == xterm ] || fail "the $CLIENT sink wrote nothing"
 }

@@ -21,7 +21,7 @@ xdotool windowmove --sync "$GTK_WINDOW" 0 400
 focus "$GTK_WINDOW"
 xdotool type --delay 60 "x"
 quipcast_menu alt+o Down Down Down Return  # Options > Excluded Applications...
-DIALOG=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Excluded Applications'") ||
+DIALOG=$(window_of 'Excluded Applications') ||
   fail "the Excluded Applications window did not appear"
 focus "$DIALOG"
 xdotool key --delay 150 Tab space  # Add the application I used last

@@ -55,7 +55,7 @@ E2E_PIDS+=($!)
 wait_until 10 test -e "$CANDIDATES" || fail "the candidate recorder did not start"
 NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
 E2E_PIDS+=($!)
-SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom GTK sink'") ||
+SINK_WINDOW=$(window_of 'Keyloom GTK sink') ||
   fail "the GTK window did not appear"
 focus "$SINK_WINDOW"
 select_keyloom_engine
@@ -123,7 +123,7 @@ echo "--- a password entry"
 NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_entries.py" "$E2E_DIR/plain.txt" \
   "$E2E_DIR/password.txt" >"$E2E_DIR/entries.log" 2>&1 &
 E2E_PIDS+=($!)
-ENTRIES=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom password sink'") ||
+ENTRIES=$(window_of 'Keyloom password sink') ||
   fail "the password window did not appear"
 focus "$ENTRIES"
 xdotool key Tab

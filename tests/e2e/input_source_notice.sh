@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 COMPONENT_DIR=$3
 
-notice_shown() { xdotool search --onlyvisible --name '^Keyloom$' >/dev/null 2>&1; }
+notice_shown() { search_windows --onlyvisible --name '^Keyloom$' >/dev/null; }
 notice_gone() { ! notice_shown; }
 
 start_display

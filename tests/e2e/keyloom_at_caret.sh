@@ -60,7 +60,7 @@ type_word_at above "hel"
 
 xterm -title 'Keyloom xterm' >"$E2E_DIR/xterm.log" 2>&1 &
 E2E_PIDS+=($!)
-XTERM_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom xterm'") ||
+XTERM_WINDOW=$(window_of 'Keyloom xterm') ||
   fail "xterm did not appear"
 wait_until 5 bash -c "xwininfo -id $XTERM_WINDOW | grep -q IsViewable" || fail "xterm is not shown"
 focus "$XTERM_WINDOW"

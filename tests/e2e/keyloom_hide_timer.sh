@@ -17,10 +17,12 @@ start_keyloom "$1" "$WORDS_MDB"
 keyloom_field Text2
 xdotool key ctrl+a BackSpace
 xdotool type --delay 50 "2x"
-message=$(timeout 10 bash -c "until xdotool search --onlyvisible --name '^Keyloom$'; do sleep 0.1; done") ||
+message_shown() { search_windows --onlyvisible --name '^Keyloom$'; }
+message_gone() { ! message_shown >/dev/null; }
+message=$(wait_until 10 message_shown) ||
   fail "no message for a display time that is no number"
 xdotool windowfocus --sync "$message" key Return
-wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Keyloom$'" || fail "the message stayed"
+wait_until 5 message_gone || fail "the message stayed"
 focus "$KEYLOOM_WINDOW"
 xdotool key BackSpace
 

@@ -52,6 +52,8 @@ wait_until() {
   done
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/window_search.sh"
+
 file_is() { [ -f "$1" ] && [ "$(cat "$1")" == "$2" ]; }
 
 # expect_text FILE TEXT SECONDS: waits for a client's text file to hold exactly TEXT, a last line
@@ -118,7 +120,7 @@ start_gtk_client() {
   /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/clients/$script" "$@" \
     >"$E2E_DIR/client.log" 2>&1 &
   E2E_PIDS+=($!)
-  GTK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of '$title'") ||
+  GTK_WINDOW=$(window_of "$title") ||
     fail "the GTK window $title did not appear"
   [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || sleep 1
 }
@@ -154,8 +156,6 @@ start_tray() {
   wait_until 10 tray_ready || fail "trayer did not start"
 }
 
-window_of() { xdotool search --sync --limit 1 --name "$1" 2>/dev/null; }
-
 # start_sink [CLIPBOARD_TEXT]: the test's focused window; its files are sink.txt, keys.txt and,
 # with a clipboard text, clipboard.txt.
 start_sink() {
@@ -163,7 +163,7 @@ start_sink() {
   [ $# -eq 0 ] || extra=("$1" "$E2E_DIR/clipboard.txt")
   "$SINK_BINARY" "$E2E_DIR/sink.txt" "$E2E_DIR/keys.txt" "${extra[@]}" >"$E2E_DIR/sink.log" 2>&1 &
   E2E_PIDS+=($!)
-  SINK_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom test sink'") ||
+  SINK_WINDOW=$(window_of 'Keyloom test sink') ||
     fail "the sink window did not appear"
 }
 
@@ -174,7 +174,7 @@ start_quipcast() {
   "$E2E_DIR/app/quipcast" >"$E2E_DIR/quipcast.log" 2>&1 &
   QUIPCAST_PID=$!
   E2E_PIDS+=($QUIPCAST_PID)
-  QUIPCAST_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Quipcast'") ||
+  QUIPCAST_WINDOW=$(window_of 'Keyloom Quipcast') ||
     fail "the Quipcast window did not appear"
   # The hook is watching once the window is up; a short pause lets the grabs settle.
   sleep 0.3
@@ -242,7 +242,7 @@ start_keyloom() {
   "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom.log" 2>&1 &
   KEYLOOM_PID=$!
   E2E_PIDS+=($!)
-  KEYLOOM_WINDOW=$(timeout 10 bash -c "$(declare -f window_of); window_of 'Keyloom Word Complete'") ||
+  KEYLOOM_WINDOW=$(window_of 'Keyloom Word Complete') ||
     fail "the Keyloom window did not appear"
   sleep 0.3
 }
@@ -251,7 +251,7 @@ start_keyloom() {
 # than the tray icon; popup_window prints its id.
 popup_window() {
   local window info
-  for window in $(xdotool search --onlyvisible --classname '^keyloom$' 2>/dev/null || true); do
+  for window in $(search_windows --onlyvisible --classname '^keyloom$' || true); do
     info=$(xwininfo -id "$window")
     grep -q "Override Redirect State: yes" <<<"$info" || continue
     if [ "$(sed -n 's/.*Width: //p' <<<"$info")" -gt 40 ]; then

@@ -18,14 +18,14 @@ sleep 0.5
 import -window "$QUIPCAST_WINDOW" "$OUTPUT/quipcast-main.png"
 
 quipcast_menu alt+h Down Return  # Help > About
-about=$(timeout 10 bash -c "$(declare -f window_of); window_of '^Keyloom [0-9.]+ - '") ||
+about=$(window_of '^Keyloom [0-9.]+ - ') ||
   fail "the About box did not appear"
 sleep 0.5
 import -window "$about" "$OUTPUT/quipcast-about.png"
 xdotool key Return
 
 quipcast_menu alt+o Down Down Down Return  # Options > Excluded Applications...
-dialog=$(timeout 10 bash -c "$(declare -f window_of); window_of '^Excluded Applications'") ||
+dialog=$(window_of '^Excluded Applications') ||
   fail "the Excluded Applications window did not appear"
 xdotool type --delay 20 "keepassxc"
 sleep 0.5
@@ -51,7 +51,8 @@ import -window "$KEYLOOM_WINDOW" "$OUTPUT/keyloom-main.png"
 if [ -f "$words" ]; then
   keyloom_field Command1
   xdotool key space
-  wait_until 5 bash -c "! xdotool search --onlyvisible --name 'Keyloom Word Complete'" ||
+  main_window_hidden() { ! search_windows --onlyvisible --name 'Keyloom Word Complete' >/dev/null; }
+  wait_until 5 main_window_hidden ||
     fail "Minimize left the Keyloom window up"
   xdotool windowmove --sync "$SINK_WINDOW" 160 40
   focus "$SINK_WINDOW"

@@ -92,10 +92,12 @@ e2e_environment() {
   unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
 }
 
-# start_display [XVFB_OPTIONS...]: Xvfb on a free display number that it picks itself.
+# start_display [XVFB_OPTIONS...]: Xvfb on a free display number that it picks itself. It does
+# not reset when its last client leaves: a reset remakes its socket, and while another test's
+# server on the same number ends, a client that connects just then is turned away.
 start_display() {
   local fifo="$E2E_DIR/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp "$@" \
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset "$@" \
     3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   wait_until 10 test -s "$fifo" || fail "Xvfb did not start"

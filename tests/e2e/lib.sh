@@ -93,8 +93,8 @@ e2e_environment() {
 }
 
 # start_display [XVFB_OPTIONS...]: Xvfb on a free display number that it picks itself. It does
-# not reset when its last client leaves: a reset remakes its socket, and while another test's
-# server on the same number ends, a client that connects just then is turned away.
+# not reset when its last client leaves: under load, a client that connects during the reset is
+# dropped, and a program starting just after the display check found no display.
 start_display() {
   local fifo="$E2E_DIR/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset "$@" \

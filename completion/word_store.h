@@ -28,6 +28,21 @@ class WordStore {
   // is a pattern. The views stay valid while the store is neither moved nor destroyed.
   std::vector<std::string_view> Lookup(std::string_view prefix, std::size_t limit) const;
 
+  // A store of rows that a reader has checked (see ReadWordRows).
+  static WordStore FromTable(WordTable table) { return WordStore(std::move(table)); }
+
+  // The positions in sorted order of the rows that begin with `prefix`, [first, last).
+  std::pair<std::uint32_t, std::uint32_t> PrefixRange(std::string_view prefix) const;
+  // The row numbers in sorted order: a row begins with a prefix when its position lies in the
+  // prefix's range.
+  const std::vector<std::uint32_t>& SortedRows() const { return sorted_.values(); }
+  // Calls visit(row) for the first `limit` rows in store order of the positions [first, last).
+  template <typename Visit>
+  void VisitFirstRows(std::uint32_t first, std::uint32_t last, std::size_t limit,
+                      Visit visit) const {
+    sorted_.VisitSmallest(first, last, limit, visit);
+  }
+
   std::size_t size() const { return sorted_.values().size(); }
   // Row `row` in store order; requires row < size().
   std::string_view Row(std::size_t row) const {
@@ -39,9 +54,6 @@ class WordStore {
 
  private:
   explicit WordStore(WordTable table);
-
-  // The positions in sorted order of the rows that begin with `prefix`, [first, last).
-  std::pair<std::uint32_t, std::uint32_t> PrefixRange(std::string_view prefix) const;
 
   WordTable table_;      // the rows; its sorted index has moved into sorted_
   RangeMinimum sorted_;  // row numbers in sorted order

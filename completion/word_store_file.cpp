@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <numeric>
 
+#include "completion/byte_codec.h"
 #include "completion/word_store_seal.h"
 #include "platform/text.h"
 
@@ -17,47 +18,6 @@ constexpr std::size_t kHeaderSize = kMagic.size() + 4 + 4 + kSaltSize + kSealNon
 constexpr std::string_view kTableName = "words";
 constexpr std::string_view kColumnName = "Field1";
 
-void PutNumber(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-void PutText(std::string& out, std::string_view text) {
-  PutNumber(out, static_cast<std::uint32_t>(text.size()));
-  out += text;
-}
-
-// Reads numbers and byte runs from the front of a buffer; any read past the end fails, and the
-// reader stays failed.
-class Reader {
- public:
-  explicit Reader(std::string_view bytes) : rest_(bytes) {}
-
-  std::optional<std::uint32_t> Number() {
-    const std::optional<std::string_view> bytes = Bytes(4);
-    if (!bytes) return std::nullopt;
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>((*bytes)[i]);
-    return value;
-  }
-
-  std::optional<std::string_view> Bytes(std::size_t size) {
-    if (size > rest_.size()) return std::nullopt;
-    const std::string_view bytes = rest_.substr(0, size);
-    rest_.remove_prefix(size);
-    return bytes;
-  }
-
-  std::optional<std::string_view> Text() {
-    const std::optional<std::uint32_t> size = Number();
-    return size ? Bytes(*size) : std::nullopt;
-  }
-
-  bool AtEnd() const { return rest_.empty(); }
-
- private:
-  std::string_view rest_;
-};
-
 // The one order of the sorted index; exact duplicates keep their store order.
 bool SortsBefore(const WordTable& table, std::uint32_t a, std::uint32_t b) {
   const int order = CompareNoCase(table.Row(a), table.Row(b));
@@ -65,24 +25,10 @@ bool SortsBefore(const WordTable& table, std::uint32_t a, std::uint32_t b) {
 }
 
 std::string EncodeTable(const std::vector<std::string>& words) {
-  WordTable table;
-  table.starts.push_back(0);
-  for (const std::string& word : words) {
-    table.text += word;
-    table.starts.push_back(static_cast<std::uint32_t>(table.text.size()));
-  }
-  table.sorted.resize(words.size());
-  std::iota(table.sorted.begin(), table.sorted.end(), 0u);
-  std::sort(table.sorted.begin(), table.sorted.end(),
-            [&](std::uint32_t a, std::uint32_t b) { return SortsBefore(table, a, b); });
-
   std::string out;
   PutText(out, kTableName);
   PutText(out, kColumnName);
-  PutNumber(out, static_cast<std::uint32_t>(words.size()));
-  for (const std::string& word : words) PutNumber(out, static_cast<std::uint32_t>(word.size()));
-  out += table.text;
-  for (std::uint32_t row : table.sorted) PutNumber(out, row);
+  out += EncodeWordRows(words);
   return out;
 }
 
@@ -98,11 +44,39 @@ bool IsSortedPermutation(const WordTable& table) {
 }
 
 std::optional<WordTable> DecodeTable(std::string_view bytes) {
-  Reader reader(bytes);
+  ByteReader reader(bytes);
   if (reader.Text() != kTableName || reader.Text() != kColumnName) return std::nullopt;
+  std::optional<WordTable> table = ReadWordRows(reader);
+  if (!table || !reader.AtEnd()) return std::nullopt;
+  return table;
+}
+
+}  // namespace
+
+std::string EncodeWordRows(const std::vector<std::string>& words) {
+  WordTable table;
+  table.starts.push_back(0);
+  for (const std::string& word : words) {
+    table.text += word;
+    table.starts.push_back(static_cast<std::uint32_t>(table.text.size()));
+  }
+  table.sorted.resize(words.size());
+  std::iota(table.sorted.begin(), table.sorted.end(), 0u);
+  std::sort(table.sorted.begin(), table.sorted.end(),
+            [&](std::uint32_t a, std::uint32_t b) { return SortsBefore(table, a, b); });
+
+  std::string out;
+  PutNumber(out, static_cast<std::uint32_t>(words.size()));
+  for (const std::string& word : words) PutNumber(out, static_cast<std::uint32_t>(word.size()));
+  out += table.text;
+  for (std::uint32_t row : table.sorted) PutNumber(out, row);
+  return out;
+}
+
+std::optional<WordTable> ReadWordRows(ByteReader& reader) {
   const std::optional<std::uint32_t> count = reader.Number();
   // Each row takes at least its length and its index entry, so a larger count cannot fit.
-  if (!count || *count > bytes.size() / 8) return std::nullopt;
+  if (!count || *count > reader.Remaining() / 8) return std::nullopt;
 
   WordTable table;
   table.starts.reserve(*count + 1);
@@ -112,7 +86,7 @@ std::optional<WordTable> DecodeTable(std::string_view bytes) {
     const std::optional<std::uint32_t> length = reader.Number();
     if (!length) return std::nullopt;
     text_size += *length;
-    if (text_size > bytes.size() || text_size > UINT32_MAX) return std::nullopt;
+    if (text_size > reader.Remaining() || text_size > UINT32_MAX) return std::nullopt;
     table.starts.push_back(static_cast<std::uint32_t>(text_size));
   }
   const std::optional<std::string_view> text = reader.Bytes(text_size);
@@ -124,15 +98,12 @@ std::optional<WordTable> DecodeTable(std::string_view bytes) {
     if (!row) return std::nullopt;
     table.sorted.push_back(*row);
   }
-  if (!reader.AtEnd()) return std::nullopt;
   for (std::uint32_t row = 0; row < *count; ++row) {
     if (!IsValidUtf8(table.Row(row))) return std::nullopt;
   }
   if (!IsSortedPermutation(table)) return std::nullopt;
   return table;
 }
-
-}  // namespace
 
 std::optional<std::string> SealWordStore(const std::vector<std::string>& words_in_store_order,
                                          std::string_view password, std::uint32_t iterations) {
@@ -162,7 +133,7 @@ std::optional<std::string> SealWordStore(const std::vector<std::string>& words_i
 
 std::optional<WordTable> UnsealWordStore(std::string_view file_bytes, std::string_view password) {
   if (file_bytes.size() < kHeaderSize + kSealTagSize) return std::nullopt;
-  Reader header(file_bytes.substr(0, kHeaderSize));
+  ByteReader header(file_bytes.substr(0, kHeaderSize));
   if (header.Bytes(kMagic.size()) != kMagic || header.Number() != kVersion) return std::nullopt;
   const std::optional<std::uint32_t> iterations = header.Number();
   if (!iterations || *iterations == 0 || *iterations > kWordStoreMaxIterations) {

@@ -32,6 +32,15 @@ struct WordTable {
   }
 };
 
+class ByteReader;
+
+// The rows and their sorted index, as the sealed part of the file holds them after the names:
+// row count n | n row lengths | the rows' bytes | n row numbers in the order of CompareNoCase.
+std::string EncodeWordRows(const std::vector<std::string>& words_in_store_order);
+// Reads what EncodeWordRows wrote; nullopt when it breaks a rule of the format (bounds, UTF-8,
+// a sorted index that is a permutation of the rows).
+std::optional<WordTable> ReadWordRows(ByteReader& reader);
+
 // The file for `words_in_store_order`; nullopt when a word is not valid UTF-8, the words
 // together exceed 4 GiB, the iteration count is outside 1..kWordStoreMaxIterations, or the
 // crypto library fails.

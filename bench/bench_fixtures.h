@@ -36,14 +36,16 @@ class QuipcastOnFakes {
 
 class KeyloomOnFakes {
  public:
-  // Starts with `store_bytes` as the program folder's words.mdb and the Options menu's items
-  // `options` turned on.
-  explicit KeyloomOnFakes(std::string store_bytes, std::vector<std::string_view> options = {});
+  // Starts with `store_bytes` as the program folder's words.mdb, `model_bytes` (when not
+  // empty) as its words.model, and the Options menu's items `options` turned on.
+  explicit KeyloomOnFakes(std::string store_bytes, std::vector<std::string_view> options = {},
+                          std::string model_bytes = {});
   ~KeyloomOnFakes();
   bool Press(int key_code, int modifiers = 0, char32_t layout_char = 0) {
     return platform_.hook().Press(key_code, modifiers, layout_char);
   }
   FakeShell& shell() { return shell_; }
+  KeyloomApp& app() { return *app_; }
 
  private:
   FakeShell shell_;

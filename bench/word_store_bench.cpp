@@ -144,8 +144,9 @@ void MeasurePrefixes(benchmark::State& state, const WordStore& store, const Look
 
 void BM_LookupPrefix(benchmark::State& state, const StoreFiles& files) {
   const WordStore& store = Opened(files).store;
-  MeasurePrefixes(state, store,
-                  [&store](const std::string& prefix) { return store.Lookup(prefix, kShownWords); });
+  MeasurePrefixes(state, store, [&store](const std::string& prefix) {
+    return store.Lookup(prefix, kShownWords);
+  });
 }
 
 // 10,000 of the store's words learned, each used 3 to 9 times.

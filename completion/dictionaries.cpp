@@ -82,4 +82,14 @@ std::string_view DictionaryOfItem(std::string_view id) {
                                                : std::string_view();
 }
 
+std::string ModelFileName(std::string_view store_file_name) {
+  constexpr std::string_view kStoreExtension = ".mdb";
+  if (store_file_name.size() >= kStoreExtension.size() &&
+      ToLower(store_file_name.substr(store_file_name.size() - kStoreExtension.size())) ==
+          kStoreExtension) {
+    store_file_name.remove_suffix(kStoreExtension.size());
+  }
+  return std::string(store_file_name) + ".model";
+}
+
 }  // namespace keyloom

@@ -31,6 +31,9 @@ std::vector<Dictionary> FindDictionaries(const AppFolders& folders, FileSystem& 
 // The Dictionary menu: one item per store, none checked yet.
 MenuDesign DictionaryMenu(const std::vector<Dictionary>& dictionaries);
 
+// The language model of a store, beside it: words.mdb has words.model.
+std::string ModelFileName(std::string_view store_file_name);
+
 // The file name that a Dictionary menu item stands for; empty for other commands.
 std::string_view DictionaryOfItem(std::string_view id);
 

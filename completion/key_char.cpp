@@ -1,6 +1,7 @@
 #include "completion/key_char.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/key_event.h"
 #include "platform/text.h"
@@ -34,6 +35,11 @@ constexpr std::array<PunctuationKey, 15> kPunctuationKeys = {{
 
 constexpr int kFirstLetterKey = 65;  // A
 constexpr int kLastLetterKey = 90;   // Z
+
+constexpr int kFirstDigitKey = 48;     // 0
+constexpr int kFirstKeypadDigit = 96;  // keypad 0
+// What Shift and the digits 0 to 9 type on the US layout.
+constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
 
 }  // namespace
 
@@ -83,6 +89,24 @@ std::string WordCharacter(int key_code, int modifiers, char32_t layout_char) {
     return std::string(1, static_cast<char>('a' + (key_code - kFirstLetterKey)));
   }
   return KeyCodeToChar(key_code, modifiers);
+}
+
+char32_t TypedCharacter(int key_code, int modifiers, char32_t layout_char) {
+  if (layout_char != 0) return layout_char;
+  if ((modifiers & (kCtrlMask | kAltMask)) != 0) return 0;
+  if (key_code >= kFirstLetterKey && key_code <= kLastLetterKey) {
+    return static_cast<char32_t>('a' + (key_code - kFirstLetterKey));
+  }
+  if (key_code >= kFirstDigitKey && key_code < kFirstDigitKey + 10) {
+    const auto digit = static_cast<std::size_t>(key_code - kFirstDigitKey);
+    return static_cast<char32_t>(modifiers == kShiftMask ? kShiftedDigits[digit] : '0' + digit);
+  }
+  if (key_code >= kFirstKeypadDigit && key_code < kFirstKeypadDigit + 10) {
+    return static_cast<char32_t>('0' + (key_code - kFirstKeypadDigit));
+  }
+  if (key_code == kVkSpace) return ' ';
+  const std::string punctuation = KeyCodeToChar(key_code, modifiers);
+  return punctuation.empty() ? 0 : static_cast<char32_t>(punctuation.front());
 }
 
 }  // namespace keyloom

@@ -14,6 +14,11 @@ std::string KeyCodeToChar(int key_code, int modifiers);
 // one of the punctuation characters that KeyCodeToChar knows; nothing else.
 std::string WordCharacter(int key_code, int modifiers, char32_t layout_char = 0);
 
+// What a key types, as far as following whole words goes: on layouts other than US the
+// layout's character, on the US layout the character of the key with Shift as held (letters in
+// lower case). 0 for keys that type nothing, and for Ctrl and Alt chords, which are commands.
+char32_t TypedCharacter(int key_code, int modifiers, char32_t layout_char = 0);
+
 // Whether a code point is a letter as far as words go: Latin letters, and every code point from
 // U+00C0 on outside the blocks of punctuation, symbols and marks of punctuation.
 bool IsWordLetter(char32_t c);

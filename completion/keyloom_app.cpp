@@ -14,6 +14,8 @@
 namespace keyloom {
 namespace {
 
+constexpr std::size_t kMaxPredictions = 100;
+
 // The main window's design with the Dictionary menu before Help.
 WindowDesign WithDictionaryMenu(WindowDesign design, const std::vector<Dictionary>& dictionaries) {
   const auto help = design.menus.empty() ? design.menus.end() : design.menus.end() - 1;
@@ -42,6 +44,10 @@ KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& mai
       capture_(
           *window_, popup_,
           [this](std::string_view prefix, std::size_t limit) { return Candidates(prefix, limit); }),
+      prediction_(*window_, popup_, platform.keystrokes(),
+                  [this](const WordContext& context, std::string_view prefix, std::size_t limit) {
+                    return Predictions(context, prefix, limit);
+                  }),
       learned_(shell, platform, [this] { app_shell_.Notify(kSaveFailedNotice); }) {}
 
 void KeyloomApp::Start() {
@@ -52,7 +58,10 @@ void KeyloomApp::Start() {
   });
   LoadCompletionOptions(app_shell_.settings(), *window_);
   ApplyOptions();
-  app_shell_.SetPauseHandler([this](bool /*paused*/) { capture_.EndWord(); });
+  app_shell_.SetPauseHandler([this](bool /*paused*/) {
+    capture_.EndWord();
+    prediction_.Reset();
+  });
   app_shell_.RestorePause();
   window_->Show();
   platform_.hook().Start(*this);
@@ -76,6 +85,10 @@ void KeyloomApp::OnCommand(std::string_view id) {
 
 void KeyloomApp::OnTextChanged(std::string_view id) {
   if (id == kDisplayTimeId) settings_.OnDisplayTimeChanged();
+  if (id == kLookupThresholdId && predicting_) {
+    WriteSetting(app_shell_.settings(), kOptionsSection, kPredictThresholdSetting,
+                 window_->Text(kLookupThresholdId));
+  }
 }
 
 void KeyloomApp::OnResized() {
@@ -86,12 +99,15 @@ void KeyloomApp::OnResized() {
 void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void KeyloomApp::HandleKey(KeyEvent& event) {
-  if (!app_shell_.LeavesAlone(event)) {
-    capture_.HandleKey(event);
-  } else {
-    // Nothing typed in a password field or an excluded application may show in the pop-up or
-    // join a word.
+  if (app_shell_.LeavesAlone(event)) {
+    // Nothing typed in a password field or an excluded application may show in the pop-up,
+    // join a word or be remembered as what came before the next one.
     capture_.EndWord();
+    prediction_.Reset();
+  } else if (predicting_) {
+    prediction_.HandleKey(event);
+  } else {
+    capture_.HandleKey(event);
   }
 }
 
@@ -105,8 +121,21 @@ bool KeyloomApp::Forget(std::string_view word) {
   return true;
 }
 
+void KeyloomApp::WordTyped(const WordContext& before, std::string_view word) {
+  const bool word_counted = learned_.words().CountUse(word);
+  if (learned_.phrases().CountUse(before, word) || word_counted) learned_.Changed();
+}
+
+bool KeyloomApp::Forget(const WordContext& before, std::string_view word) {
+  const bool phrase_forgotten = learned_.phrases().Forget(before, word);
+  if (!learned_.words().Forget(word) && !phrase_forgotten) return false;
+  learned_.Changed();
+  return true;
+}
+
 void KeyloomApp::ApplyOptions() {
-  popup_.SetOrder(window_->MenuChecked(kMostLikelyFirstItem)
+  ApplyPredictMode(window_->MenuChecked(kPredictWordsItem));
+  popup_.SetOrder(predicting_ || window_->MenuChecked(kMostLikelyFirstItem)
                       ? SuggestionPopup::Order::kAsGiven
                       : SuggestionPopup::Order::kAlphabetical);
   popup_.SetPlacement(window_->MenuChecked(kSuggestionsAtCaretItem)
@@ -118,7 +147,37 @@ void KeyloomApp::ApplyOptions() {
     learned_loaded_ = true;
   }
   if (!learning) learned_.Flush();
-  capture_.SetHistory(learning ? this : nullptr);
+  capture_.SetHistory(learning ? static_cast<WordHistory*>(this) : nullptr);
+  prediction_.SetHistory(learning ? static_cast<PhraseHistory*>(this) : nullptr);
+  prediction_.SetSettings(
+      {PickModifiers(*window_), window_->MenuChecked(kSpaceAfterCompletionItem)});
+}
+
+void KeyloomApp::ApplyPredictMode(bool predicting) {
+  if (predicting == predicting_) return;
+  predicting_ = predicting;
+  capture_.EndWord();
+  prediction_.Reset();
+  popup_.SetNumbered(predicting);
+  if (predicting) {
+    completion_threshold_ = window_->Text(kLookupThresholdId);
+    window_->SetText(kLookupThresholdId,
+                     ReadSetting(app_shell_.settings(), kOptionsSection, kPredictThresholdSetting,
+                                 kDefaultPredictThreshold));
+    prediction_.TakeSteeringKeys();
+    OpenModel();
+  } else {
+    window_->SetText(kLookupThresholdId, completion_threshold_);
+    popup_.SetExtraSteeringKeys({});
+    model_.reset();
+  }
+}
+
+void KeyloomApp::OpenModel() {
+  model_.reset();
+  if (!predicting_ || !store_) return;
+  model_ = OpenFromDataFolders(platform_.folders(), platform_.files(), ModelFileName(store_file_),
+                               [](std::string_view bytes) { return LanguageModel::Open(bytes); });
 }
 
 void KeyloomApp::ForgetLearnedWords() {
@@ -143,6 +202,25 @@ std::vector<std::string> KeyloomApp::Candidates(std::string_view prefix, std::si
   return MergeCandidates(sources, limit);
 }
 
+std::vector<std::string> KeyloomApp::Predictions(const WordContext& context,
+                                                 std::string_view prefix, std::size_t limit) {
+  // The pop-up shows a screenful at most; beyond that a ranking only costs time.
+  limit = std::min(limit, kMaxPredictions);
+  std::vector<std::vector<std::string_view>> sources;
+  const bool learning = window_->MenuChecked(kLearnWordsItem);
+  if (learning) sources.push_back(learned_.phrases().Lookup(context, prefix, limit));
+  // Without a letter, only what follows the words before says anything.
+  if (!prefix.empty()) {
+    if (learning) sources.push_back(learned_.words().Lookup(prefix, limit));
+    if (window_->MenuChecked(kOfferListWordsItem)) {
+      sources.push_back(ItemsWithPrefix(app_shell_.list().items(), prefix, limit));
+    }
+  }
+  if (model_) sources.push_back(model_->Predict(context, prefix, limit));
+  if (store_ && (!model_ || !prefix.empty())) sources.push_back(store_->Lookup(prefix, limit));
+  return MergeCandidates(sources, limit);
+}
+
 void KeyloomApp::OpenStore() {
   const std::string chosen =
       ReadSetting(app_shell_.settings(), kOptionsSection, kDictionarySetting, kWordStoreFileName);
@@ -153,6 +231,7 @@ void KeyloomApp::OpenStore() {
   store_ = OpenWordStore(platform_.folders(), platform_.files(), store_file_);
   if (!store_) window_->SetText(kStatusLineId, kStoreNotOpenedStatus);
   CheckDictionaryItem();
+  OpenModel();
 }
 
 void KeyloomApp::ChooseDictionary(std::string_view file_name) {
@@ -168,6 +247,8 @@ void KeyloomApp::ChooseDictionary(std::string_view file_name) {
   WriteSetting(app_shell_.settings(), kOptionsSection, kDictionarySetting, store_file_);
   window_->SetText(kStatusLineId, "");
   CheckDictionaryItem();
+  OpenModel();
+  prediction_.Reset();
   popup_.HidePopup();
 }
 

@@ -6,7 +6,9 @@
 
 #include "completion/completion_settings.h"
 #include "completion/dictionaries.h"
+#include "completion/language_model.h"
 #include "completion/learned_words_keeper.h"
+#include "completion/predictive_capture.h"
 #include "completion/suggestion_popup.h"
 #include "completion/word_capture.h"
 #include "completion/word_store.h"
@@ -18,7 +20,10 @@ namespace keyloom {
 
 // The word completer's main window: the shared shell commands, the completion panel, the
 // pop-up and the word store, driven by the keyboard hook.
-class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHistory {
+class KeyloomApp final : public WindowEvents,
+                         public KeyHandler,
+                         private WordHistory,
+                         private PhraseHistory {
  public:
   // The main window's line that says what went wrong at start-up.
   static constexpr std::string_view kStatusLineId = "StatusLine";
@@ -51,6 +56,8 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
 
   bool store_open() const { return store_.has_value(); }
   const WordCapture& capture() const { return capture_; }
+  const PredictiveCapture& prediction() const { return prediction_; }
+  bool model_open() const { return model_.has_value(); }
   SuggestionPopup& popup() { return popup_; }
   const LearnedWords& learned_words() const { return learned_.words(); }
 
@@ -58,6 +65,9 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
   // WordHistory: what learning hears.
   void WordTyped(std::string_view word) override;
   bool Forget(std::string_view word) override;
+  // PhraseHistory: what learning hears while Predict Words is on.
+  void WordTyped(const WordContext& before, std::string_view word) override;
+  bool Forget(const WordContext& before, std::string_view word) override;
 
   // Opens the dictionary that the settings name (words.mdb when they name none that is there)
   // and says so on the status line when it does not open.
@@ -69,6 +79,14 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
   void ApplyOptions();
   void ForgetLearnedWords();
   std::vector<std::string> Candidates(std::string_view prefix, std::size_t limit);
+  // The candidates of Predict Words: what learning and the word list offer first, then the
+  // model's ranking, then the store's words.
+  std::vector<std::string> Predictions(const WordContext& context, std::string_view prefix,
+                                       std::size_t limit);
+  // Puts Predict Words into effect, or the spec's completion back: the threshold field shows
+  // the threshold of the mode in effect, and the model of the store is open while predicting.
+  void ApplyPredictMode(bool predicting);
+  void OpenModel();
 
   Platform& platform_;
   std::vector<Dictionary> dictionaries_;
@@ -79,6 +97,11 @@ class KeyloomApp final : public WindowEvents, public KeyHandler, private WordHis
   std::optional<WordStore> store_;
   std::string store_file_;  // the file name of the open store
   WordCapture capture_;
+  PredictiveCapture prediction_;
+  std::optional<LanguageModel> model_;
+  bool predicting_ = false;
+  // The threshold field's text of the spec's completion, while Predict Words shows its own.
+  std::string completion_threshold_;
   LearnedWordsKeeper learned_;
   bool learned_loaded_ = false;
 };

@@ -115,11 +115,15 @@ std::vector<std::string_view> LanguageModel::Predict(const WordContext& context,
   const Followers triples = before && previous ? TripleFollowers(*before, *previous) : Followers{};
 
   std::vector<Candidate> candidates;
+  // Followers come most frequent first, so the likeliest are among the first that match.
+  const std::size_t collected = kCandidatesPerLimit * limit;
   const auto scan = [&](const Followers& followers, bool triple) {
     const Follower* end =
         followers.begin + std::min<std::size_t>(followers.end - followers.begin, kFollowersScanned);
-    for (const Follower* it = followers.begin; it != end; ++it) {
+    std::size_t found = 0;
+    for (const Follower* it = followers.begin; it != end && found < collected; ++it) {
       if (!matches(it->word)) continue;
+      ++found;
       candidates.push_back(triple ? Candidate{it->word, it->count, 0}
                                   : Candidate{it->word, 0, it->count});
     }

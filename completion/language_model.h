@@ -21,6 +21,8 @@ class LanguageModel {
   // Followers looked at per context when a prefix narrows them. They are kept most frequent
   // first, so the likely ones are always among them.
   static constexpr std::size_t kFollowersScanned = 512;
+  // Of those, the ones that match are taken up to this many per candidate asked for.
+  static constexpr std::size_t kCandidatesPerLimit = 4;
 
   // nullopt when the file is damaged or is no model.
   static std::optional<LanguageModel> Open(std::string_view file_bytes);

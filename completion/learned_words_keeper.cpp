@@ -25,7 +25,11 @@ std::string LearnedWordsKeeper::Path() const {
 
 void LearnedWordsKeeper::Load() {
   const std::optional<std::string> text = platform_.private_files().Read(Path());
+  // Phrases share the words' file: their lines hold spaces, which a word never does, so a
+  // Keyloom that knows no phrases reads the words alone.
   words_ = text ? LearnedWords::Parse(*text) : LearnedWords();
+  phrases_.Clear();
+  if (text) phrases_.Parse(*text);
   dirty_ = false;
 }
 
@@ -40,6 +44,7 @@ void LearnedWordsKeeper::Flush() {
 
 bool LearnedWordsKeeper::ForgetAll() {
   words_.Clear();
+  phrases_.Clear();
   dirty_ = false;
   save_timer_->SetEnabled(false);
   return platform_.private_files().Remove(Path());
@@ -47,8 +52,9 @@ bool LearnedWordsKeeper::ForgetAll() {
 
 void LearnedWordsKeeper::Save() {
   save_timer_->SetEnabled(false);
-  const bool saved = platform_.files().EnsureWritableFolder(platform_.folders().user_data) &&
-                     platform_.private_files().Replace(Path(), words_.Serialize());
+  const bool saved =
+      platform_.files().EnsureWritableFolder(platform_.folders().user_data) &&
+      platform_.private_files().Replace(Path(), words_.Serialize() + phrases_.Serialize());
   dirty_ = !saved;
   if (saved) {
     failure_told_ = false;

@@ -5,15 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "completion/learned_phrases.h"
 #include "completion/learned_words.h"
 #include "platform/platform.h"
 #include "shell/shell.h"
 
 namespace keyloom {
 
-// Keeps the learned words in a private file of the user's profile: loads them when learning
-// starts, saves them a little after they change (and when the program ends), and erases the
-// file when the user forgets them.
+// Keeps the learned words and phrases in a private file of the user's profile: loads them when
+// learning starts, saves them a little after they change (and when the program ends), and erases
+// the file when the user forgets them.
 class LearnedWordsKeeper {
  public:
   static constexpr std::string_view kFileName = "learned-words";
@@ -29,11 +30,14 @@ class LearnedWordsKeeper {
   void Changed();
   // Saves a pending change at once.
   void Flush();
-  // Forgets every word and removes the file; false when the file could not be removed.
+  // Forgets every word and phrase and removes the file; false when the file could not be
+  // removed.
   bool ForgetAll();
 
   LearnedWords& words() { return words_; }
   const LearnedWords& words() const { return words_; }
+  LearnedPhrases& phrases() { return phrases_; }
+  const LearnedPhrases& phrases() const { return phrases_; }
   std::string Path() const;
 
  private:
@@ -43,6 +47,7 @@ class LearnedWordsKeeper {
   std::function<void()> on_save_failed_;
   std::unique_ptr<Timer> save_timer_;
   LearnedWords words_;
+  LearnedPhrases phrases_;
   bool dirty_ = false;
   bool failure_told_ = false;
 };

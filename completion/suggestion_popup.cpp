@@ -40,9 +40,27 @@ void SuggestionPopup::SetPlacement(Placement placement) {
 }
 
 void SuggestionPopup::OfferForgetKey(bool offered) {
+  forget_key_offered_ = offered;
+  ApplySteeringKeys();
+}
+
+void SuggestionPopup::SetExtraSteeringKeys(std::vector<int> keys) {
+  if (keys == extra_steering_keys_) return;
+  extra_steering_keys_ = std::move(keys);
+  ApplySteeringKeys();
+}
+
+void SuggestionPopup::ApplySteeringKeys() {
   steering_keys_.assign(kSteeringKeys.begin(), kSteeringKeys.end());
-  if (offered) steering_keys_.push_back(kVkDelete);
+  if (forget_key_offered_) steering_keys_.push_back(kVkDelete);
+  steering_keys_.insert(steering_keys_.end(), extra_steering_keys_.begin(),
+                        extra_steering_keys_.end());
   if (Visible()) platform_.hook().SetWithholdableKeys(steering_keys_);
+}
+
+void SuggestionPopup::SetNumbered(bool numbered) {
+  numbered_ = numbered;
+  if (window_) window_->SetListNumbered(kListId, numbered);
 }
 
 void SuggestionPopup::ResetCandidates() {
@@ -91,8 +109,18 @@ bool SuggestionPopup::MoveSelection(Direction direction) {
   return false;
 }
 
-void SuggestionPopup::CompleteWord(std::string_view typed_word) {
-  const std::string rest(DropCodePoints(current_candidate_, CodePointCount(typed_word)));
+bool SuggestionPopup::CompleteWithCandidate(std::size_t index, std::string_view typed_word,
+                                            std::string_view suffix) {
+  if (!window_ || index >= candidates_.size()) return false;
+  window_->SetSelectedListIndex(kListId, static_cast<int>(index));
+  current_candidate_ = candidates_[index];
+  CompleteWord(typed_word, suffix);
+  return true;
+}
+
+void SuggestionPopup::CompleteWord(std::string_view typed_word, std::string_view suffix) {
+  std::string rest(DropCodePoints(current_candidate_, CodePointCount(typed_word)));
+  rest += suffix;
   current_candidate_.clear();
   // Shift+Insert with nothing of ours on the clipboard would paste the user's own text (or,
   // on X11, the primary selection), so an empty rest sends nothing. The rest goes out before
@@ -114,6 +142,7 @@ Window& SuggestionPopup::EnsureWindow() {
   if (!window_) {
     window_ = shell_.CreateWindow(design_, *this);
     designed_place_ = window_->ScreenFrame();
+    if (numbered_) window_->SetListNumbered(kListId, true);
   }
   return *window_;
 }

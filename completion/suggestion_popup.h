@@ -49,9 +49,17 @@ class SuggestionPopup : private WindowEvents {
   void OfferForgetKey(bool offered);
   // Moves the selection one entry; false when it is already at that end of the list.
   bool MoveSelection(Direction direction);
-  // Hides the pop-up and pastes the current candidate beyond the code points of `typed_word`.
-  // A candidate no longer than the typed word pastes nothing.
-  void CompleteWord(std::string_view typed_word);
+  // Hides the pop-up and pastes the current candidate beyond the code points of `typed_word`,
+  // then `suffix`. A candidate no longer than the typed word pastes only the suffix.
+  void CompleteWord(std::string_view typed_word, std::string_view suffix = {});
+  // Selects candidate `index` and completes with it as CompleteWord does; false when there is
+  // no such candidate.
+  bool CompleteWithCandidate(std::size_t index, std::string_view typed_word,
+                             std::string_view suffix);
+  // Whether the list shows its first nine candidates numbered, for the keys that pick them.
+  void SetNumbered(bool numbered);
+  // Keys taken from the focused window while the pop-up shows, beyond Tab, Up and Down.
+  void SetExtraSteeringKeys(std::vector<int> keys);
   // Hides the window only; the hide timer keeps running.
   void HidePopup();
   void ClearCurrentCandidate() { current_candidate_.clear(); }
@@ -78,6 +86,8 @@ class SuggestionPopup : private WindowEvents {
   void Show();
   void Hide();
   void OnHideTimer();
+  // Takes the steering keys from the focused window while the pop-up shows.
+  void ApplySteeringKeys();
   // Moves the window beside the caret, or to its designed place, and shows it.
   void PlaceAndShow();
 
@@ -91,6 +101,9 @@ class SuggestionPopup : private WindowEvents {
   std::vector<std::string> candidates_;
   std::string current_candidate_;
   Order order_ = Order::kAlphabetical;
+  bool numbered_ = false;
+  std::vector<int> extra_steering_keys_;
+  bool forget_key_offered_ = false;
   Placement placement_ = Placement::kDesigned;
   ScreenRect designed_place_;  // pixels, as the window was created
   // Whether the pop-up is up: its window may still wait on the caret to come up.

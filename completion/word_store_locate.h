@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "completion/word_store.h"
@@ -16,5 +17,20 @@ inline constexpr std::string_view kWordStoreFileName = "words.mdb";
 // then runs without a store.
 std::optional<WordStore> OpenWordStore(const AppFolders& folders, FileSystem& files,
                                        std::string_view file_name = kWordStoreFileName);
+
+// What `open` makes of the file `file_name` in the first of those folders where it makes
+// something.
+template <typename Open>
+auto OpenFromDataFolders(const AppFolders& folders, FileSystem& files, std::string_view file_name,
+                         Open open) -> decltype(open(std::string_view())) {
+  for (const std::string* folder :
+       {&folders.program, &folders.installed_data, &folders.user_data}) {
+    if (folder->empty()) continue;
+    const std::optional<std::string> bytes = files.ReadFile(JoinPath(*folder, file_name));
+    if (!bytes) continue;
+    if (auto opened = open(*bytes)) return opened;
+  }
+  return std::nullopt;
+}
 
 }  // namespace keyloom

@@ -21,6 +21,11 @@ WindowDesign KeyloomWindowDesign() {
   options.push_back({"LearnWords", "Learn My Words"});
   options.push_back({"OfferListWords", "Offer Words from My Word List"});
   options.push_back({"SuggestionsAtCaret", "Show suggestions at the text cursor"});
+  // Predict Words and the choices that belong to it.
+  options.push_back({"PredictWords", "Predict Words"});
+  options.push_back({"SpaceAfterCompletion", "Add a Space after a Completion"});
+  options.push_back({"PickWithCtrl", "Pick with Ctrl+1 to 9"});
+  options.push_back({"PickWithAlt", "Pick with Alt+1 to 9"});
   options.push_back({"ForgetLearnedWords", "Forget Learned Words"});
   // Wider than its first design (4095) so that the longest label is never cut off.
   ControlDesign panel{kFrame, "Frame1", "", kInFrame2, {240, 3000, 4500, 1695}};

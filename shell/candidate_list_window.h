@@ -29,6 +29,8 @@ class CandidateListWindow final : public Window {
   void RemoveListItem(std::string_view id, std::size_t index) override;
   int SelectedListIndex(std::string_view id) const override;
   void SetSelectedListIndex(std::string_view id, int index) override;
+  // The input method's list numbers its candidates itself.
+  void SetListNumbered(std::string_view /*id*/, bool /*numbered*/) override {}
   TwipRect Rect(std::string_view id) const override;
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override { return size_; }

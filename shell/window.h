@@ -47,6 +47,9 @@ class Window {
   virtual void RemoveListItem(std::string_view id, std::size_t index) = 0;
   virtual int SelectedListIndex(std::string_view id) const = 0;  // -1 when none
   virtual void SetSelectedListIndex(std::string_view id, int index) = 0;
+  // Whether a list box shows the numbers 1 to 9 before its first nine items (see
+  // NumberedItemText); the items themselves stay as given.
+  virtual void SetListNumbered(std::string_view id, bool numbered) = 0;
 
   virtual TwipRect Rect(std::string_view id) const = 0;
   virtual void SetRect(std::string_view id, TwipRect rect) = 0;

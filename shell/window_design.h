@@ -26,8 +26,8 @@ enum class ControlKind {
   kMultiLineTextBox,  // several lines, Enter makes a new line
   kListBox,           // single selection; the program keeps the items in order
   kCheckBox,
-  kOptionButton,      // option buttons in one container form one group
-  kFrame,             // a container; drawn with its caption, or borderless when `borderless`
+  kOptionButton,  // option buttons in one container form one group
+  kFrame,         // a container; drawn with its caption, or borderless when `borderless`
   kButton,
 };
 

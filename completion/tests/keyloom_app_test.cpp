@@ -211,13 +211,14 @@ class KeyloomOptionsTest : public KeyloomAppTest {
   }
 };
 
-TEST_F(KeyloomOptionsTest, EveryOptionIsOffUntilTurnedOnAndSurvivesARestart) {
+TEST_F(KeyloomOptionsTest, EveryOptionHasItsDefaultUntilChangedAndSurvivesARestart) {
   Start();
-  for (std::string_view item : kCompletionOptionItems) {
-    EXPECT_FALSE(main().MenuChecked(item)) << item;
+  for (const CompletionOption& option : kCompletionOptions) {
+    const std::string_view item = option.item;
+    EXPECT_EQ(main().MenuChecked(item), option.on_by_default) << item;
     app_->OnCommand(item);
-    EXPECT_TRUE(main().MenuChecked(item)) << item;
-    EXPECT_EQ(shell_.settings().Value("Options", item), "1");
+    EXPECT_EQ(main().MenuChecked(item), !option.on_by_default) << item;
+    EXPECT_EQ(shell_.settings().Value("Options", item), option.on_by_default ? "0" : "1");
   }
   app_->OnCommand(kLearnWordsItem);
   Restart();

@@ -209,6 +209,12 @@ const std::vector<std::string>& FakeWindow::ListItems(std::string_view id) const
   return FindKind(id, kLists).items;
 }
 
+bool FakeWindow::ListNumbered(std::string_view id) const { return FindKind(id, kLists).numbered; }
+
+void FakeWindow::SetListNumbered(std::string_view id, bool numbered) {
+  FindKind(id, kLists).numbered = numbered;
+}
+
 const FakeWindow::Control& FakeWindow::Find(std::string_view id) const {
   const auto it = controls_.find(id);
   if (it == controls_.end()) throw std::out_of_range(Describe(design_.id, id) + " not designed");

@@ -36,6 +36,7 @@ class FakeWindow final : public Window {
   void RemoveListItem(std::string_view id, std::size_t index) override;
   int SelectedListIndex(std::string_view id) const override;
   void SetSelectedListIndex(std::string_view id, int index) override;
+  void SetListNumbered(std::string_view id, bool numbered) override;
   TwipRect Rect(std::string_view id) const override;
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override { return size_; }
@@ -74,6 +75,7 @@ class FakeWindow final : public Window {
   // Inspection.
   const WindowDesign& design() const { return design_; }
   const std::vector<std::string>& ListItems(std::string_view id) const;
+  bool ListNumbered(std::string_view id) const;
   bool minimized() const { return minimized_; }
   // How many times Show was called.
   int show_count() const { return show_count_; }
@@ -93,6 +95,7 @@ class FakeWindow final : public Window {
     bool checked = false;
     std::vector<std::string> items;
     int selected = -1;
+    bool numbered = false;
     TwipRect rect;
   };
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "shell/list_numbering.h"
 #include "shell/qt/control_text.h"
 #include "shell/qt/window_hosts.h"
 
@@ -29,6 +30,10 @@ using enum ControlKind;
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A list item keeps its own text here; what the list shows may be numbered.
+constexpr int kItemTextRole = Qt::UserRole;
+constexpr const char* kNumberedProperty = "keyloomNumbered";
 
 double ScreenDotsPerInch() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -309,17 +314,25 @@ void QtWindow::SetListItems(std::string_view id, const std::vector<std::string>&
   auto* list = static_cast<QListWidget*>(Find(id, {{kListBox}}).widget);
   const QSignalBlocker blocker(list);
   list->clear();
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(items.size()));
-  for (const std::string& item : items) texts.push_back(ToQt(ListDisplayText(item)));
-  list->addItems(texts);
+  for (const std::string& item : items) {
+    auto* row = new QListWidgetItem(list);
+    row->setData(kItemTextRole, ToQt(item));
+  }
+  ShowItemTexts(list);
 }
 
 void QtWindow::InsertListItem(std::string_view id, std::size_t index, std::string_view text) {
   auto* list = static_cast<QListWidget*>(Find(id, {{kListBox}}).widget);
   if (index > static_cast<std::size_t>(list->count())) throw std::out_of_range("list index");
   const QSignalBlocker blocker(list);
-  list->insertItem(static_cast<int>(index), ToQt(ListDisplayText(text)));
+  auto* row = new QListWidgetItem();
+  row->setData(kItemTextRole, ToQt(text));
+  list->insertItem(static_cast<int>(index), row);
+  if (list->property(kNumberedProperty).toBool()) {
+    ShowItemTexts(list);
+  } else {
+    row->setText(ToQt(ListDisplayText(text)));
+  }
 }
 
 void QtWindow::RemoveListItem(std::string_view id, std::size_t index) {
@@ -327,6 +340,24 @@ void QtWindow::RemoveListItem(std::string_view id, std::size_t index) {
   if (index >= static_cast<std::size_t>(list->count())) throw std::out_of_range("list index");
   const QSignalBlocker blocker(list);
   delete list->takeItem(static_cast<int>(index));
+  if (list->property(kNumberedProperty).toBool()) ShowItemTexts(list);
+}
+
+void QtWindow::SetListNumbered(std::string_view id, bool numbered) {
+  auto* list = static_cast<QListWidget*>(Find(id, {{kListBox}}).widget);
+  if (list->property(kNumberedProperty).toBool() == numbered) return;
+  list->setProperty(kNumberedProperty, numbered);
+  const QSignalBlocker blocker(list);
+  ShowItemTexts(list);
+}
+
+void QtWindow::ShowItemTexts(QListWidget* list) const {
+  const bool numbered = list->property(kNumberedProperty).toBool();
+  for (int row = 0; row < list->count(); ++row) {
+    QListWidgetItem* item = list->item(row);
+    const std::string text = ListDisplayText(item->data(kItemTextRole).toString().toStdString());
+    item->setText(ToQt(numbered ? NumberedItemText(static_cast<std::size_t>(row), text) : text));
+  }
 }
 
 int QtWindow::SelectedListIndex(std::string_view id) const {

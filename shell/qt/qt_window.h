@@ -13,6 +13,7 @@
 #include "shell/window_design.h"
 
 class QAction;
+class QListWidget;
 class QSize;
 class QWidget;
 
@@ -43,6 +44,7 @@ class QtWindow final : public Window {
   void RemoveListItem(std::string_view id, std::size_t index) override;
   int SelectedListIndex(std::string_view id) const override;
   void SetSelectedListIndex(std::string_view id, int index) override;
+  void SetListNumbered(std::string_view id, bool numbered) override;
   TwipRect Rect(std::string_view id) const override;
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override;
@@ -78,6 +80,8 @@ class QtWindow final : public Window {
   void Connect(const std::string& id, const Control& control);
   void SetTabOrder(const std::vector<ControlDesign>& controls);
   const Control& Find(std::string_view id, std::span<const ControlKind> kinds) const;
+  // Shows every item of `list` from its own text, numbered when the list is.
+  void ShowItemTexts(QListWidget* list) const;
   const Control& Find(std::string_view id) const;
   // Runs a user event unless the program has quit.
   template <typename F>

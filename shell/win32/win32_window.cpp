@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/win32/wide_text.h"
+#include "shell/list_numbering.h"
 #include "shell/win32/control_order.h"
 #include "shell/win32/control_styles.h"
 #include "shell/win32/twips.h"
@@ -284,7 +285,14 @@ void Win32Window::SetChecked(std::string_view id, bool checked) {
 }
 
 void Win32Window::SetListItems(std::string_view id, const std::vector<std::string>& items) {
-  const HWND list = Handle(id);
+  Control& control = Find(id);
+  if (control.numbered) {
+    control.items = items;
+    ShowNumberedItems(control);
+    SendMessageW(control.hwnd, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    return;
+  }
+  const HWND list = control.hwnd;
   Quiet quiet(quiet_);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -297,14 +305,70 @@ void Win32Window::SetListItems(std::string_view id, const std::vector<std::strin
 }
 
 void Win32Window::InsertListItem(std::string_view id, std::size_t index, std::string_view text) {
+  Control& control = Find(id);
+  if (control.numbered) {
+    if (index > control.items.size()) return;
+    control.items.insert(control.items.begin() + static_cast<std::ptrdiff_t>(index),
+                         std::string(text));
+    // The selection stays on its item, as the list box keeps it.
+    const LRESULT selected = SendMessageW(control.hwnd, LB_GETCURSEL, 0, 0);
+    ShowNumberedItems(control);
+    if (selected != LB_ERR && static_cast<std::size_t>(selected) >= index) {
+      Quiet quiet(quiet_);
+      SendMessageW(control.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected + 1), 0);
+    }
+    return;
+  }
   Quiet quiet(quiet_);
-  SendMessageW(Handle(id), LB_INSERTSTRING, index,
+  SendMessageW(control.hwnd, LB_INSERTSTRING, index,
                reinterpret_cast<LPARAM>(Utf8ToWide(text).c_str()));
 }
 
 void Win32Window::RemoveListItem(std::string_view id, std::size_t index) {
+  Control& control = Find(id);
+  if (control.numbered && index < control.items.size()) {
+    control.items.erase(control.items.begin() + static_cast<std::ptrdiff_t>(index));
+  }
   Quiet quiet(quiet_);
-  SendMessageW(Handle(id), LB_DELETESTRING, index, 0);
+  SendMessageW(control.hwnd, LB_DELETESTRING, index, 0);
+  if (control.numbered) ShowNumberedItems(control);
+}
+
+void Win32Window::SetListNumbered(std::string_view id, bool numbered) {
+  Control& control = Find(id);
+  if (control.numbered == numbered) return;
+  if (numbered) {
+    // The items as the list box holds them become the list's own.
+    control.items.clear();
+    const LRESULT count = SendMessageW(control.hwnd, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      std::wstring text(static_cast<std::size_t>(
+                            SendMessageW(control.hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) +
+                            1,
+                        L'\0');
+      SendMessageW(control.hwnd, LB_GETTEXT, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(text.data()));
+      text.resize(text.find(L'\0'));
+      control.items.push_back(WideToUtf8(text));
+    }
+  }
+  control.numbered = numbered;
+  ShowNumberedItems(control);
+  if (!numbered) control.items.clear();
+}
+
+void Win32Window::ShowNumberedItems(const Control& list) {
+  Quiet quiet(quiet_);
+  const LRESULT selected = SendMessageW(list.hwnd, LB_GETCURSEL, 0, 0);
+  SendMessageW(list.hwnd, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list.hwnd, LB_RESETCONTENT, 0, 0);
+  for (std::size_t i = 0; i < list.items.size(); ++i) {
+    const std::string text = list.numbered ? NumberedItemText(i, list.items[i]) : list.items[i];
+    SendMessageW(list.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(text).c_str()));
+  }
+  if (selected != LB_ERR) SendMessageW(list.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  SendMessageW(list.hwnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list.hwnd, nullptr, TRUE);
 }
 
 int Win32Window::SelectedListIndex(std::string_view id) const {

@@ -38,6 +38,7 @@ class Win32Window final : public Window {
   void RemoveListItem(std::string_view id, std::size_t index) override;
   int SelectedListIndex(std::string_view id) const override;
   void SetSelectedListIndex(std::string_view id, int index) override;
+  void SetListNumbered(std::string_view id, bool numbered) override;
   TwipRect Rect(std::string_view id) const override;
   void SetRect(std::string_view id, TwipRect rect) override;
   TwipSize Size() const override;
@@ -65,6 +66,9 @@ class Win32Window final : public Window {
     std::string caption;  // borderless frames only: they have no window to keep it
     TwipRect rect;
     HWND hwnd = nullptr;
+    // A numbered list box keeps its own items; the control shows them numbered.
+    bool numbered = false;
+    std::vector<std::string> items;
   };
 
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -83,6 +87,8 @@ class Win32Window final : public Window {
   const Control& Find(std::string_view id) const;
   Control& Find(std::string_view id);
   HWND Handle(std::string_view id) const;
+  // Shows a numbered list's items again, the selection kept.
+  void ShowNumberedItems(const Control& list);
   int MenuCommand(std::string_view id) const;
   template <typename Event>
   void Raise(Event event);

@@ -4,6 +4,10 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/text.h"
+
+#include "completion/language_model.h"
+#include "completion/language_model_counts.h"
 #include "completion/word_store.h"
 #include "tools/wordstore/word_list.h"
 
@@ -19,7 +23,10 @@ constexpr std::string_view kUsage =
     "                                                   most frequent first) into a store\n"
     "       wordstore list STORE                        print every word in store order\n"
     "       wordstore query STORE PREFIX [COUNT]        print the first COUNT (15) words that\n"
-    "                                                   begin with PREFIX, ignoring case\n";
+    "                                                   begin with PREFIX, ignoring case\n"
+    "       wordstore model COUNTS OUT                  build a language model from counts\n"
+    "       wordstore predict MODEL [WORD...] PREFIX    print the 15 likeliest words after\n"
+    "                                                   WORDs that begin with PREFIX\n";
 
 template <typename Number>
 std::optional<Number> ParseNumber(std::string_view text) {
@@ -62,6 +69,34 @@ class Tool {
     const std::optional<WordStore> store = OpenStore(store_path);
     if (!store) return kFailure;
     for (std::string_view word : store->Lookup(prefix, count)) out_ << word << '\n';
+    return 0;
+  }
+
+  int Model(const std::string& counts_path, const std::string& model_path) {
+    const std::optional<std::string> text = files_.ReadFile(counts_path);
+    if (!text) return Fail("cannot read " + counts_path);
+    std::string error;
+    const std::optional<LanguageModelData> model = BuildLanguageModel(*text, error);
+    if (!model) return Fail(counts_path + ": " + error);
+    if (!files_.ReplaceFile(model_path, EncodeLanguageModel(*model))) {
+      return Fail("cannot write " + model_path);
+    }
+    out_ << model->counts.size() << " words, " << model->pair_followers.size() << " pairs and "
+         << model->triple_followers.size() << " triples written to " << model_path << '\n';
+    return 0;
+  }
+
+  int Predict(const std::string& model_path, const std::vector<std::string>& words,
+              std::string_view prefix) {
+    const std::optional<std::string> bytes = files_.ReadFile(model_path);
+    if (!bytes) return Fail("cannot read " + model_path);
+    const std::optional<LanguageModel> model = LanguageModel::Open(*bytes);
+    if (!model) return Fail(model_path + ": not a language model, or damaged");
+    WordContext context;
+    for (const std::string& word : words) context.Push(ToLower(word));
+    for (std::string_view word : model->Predict(context, prefix, kDefaultCount)) {
+      out_ << word << '\n';
+    }
     return 0;
   }
 
@@ -117,6 +152,10 @@ int RunWordStoreTool(const std::vector<std::string>& args, FileSystem& files, st
     if (args.size() == 4) count = ParseNumber<std::size_t>(args[3]);
     if (!count) return tool.Usage("COUNT must be a whole number");
     return tool.Query(args[1], args[2], *count);
+  }
+  if (command == "model" && args.size() == 3) return tool.Model(args[1], args[2]);
+  if (command == "predict" && args.size() >= 3) {
+    return tool.Predict(args[1], {args.begin() + 2, args.end() - 1}, args.back());
   }
   return tool.Usage(command.empty() ? "no command" : "unknown command or wrong arguments");
 }

@@ -46,6 +46,11 @@ class KeyloomOnFakes {
   }
   FakeShell& shell() { return shell_; }
   KeyloomApp& app() { return *app_; }
+  // Forgets what the fakes recorded of the output, which would otherwise grow with every key.
+  void ForgetRecordedOutput() {
+    platform_.keystrokes().Clear();
+    platform_.clipboard().ClearHistory();
+  }
 
  private:
   FakeShell shell_;

@@ -23,6 +23,7 @@
 
 #include "completion/candidate_merge.h"
 #include "completion/learned_words.h"
+#include "completion/language_model.h"
 #include "completion/word_store.h"
 #include "platform/text.h"
 
@@ -121,6 +122,24 @@ void BM_OpenStore(benchmark::State& state, const StoreFiles& files) {
   state.counters["memory_per_list_byte"] = static_cast<double>(memory) / list_size;
 }
 
+// Opening a language's model, as Keyloom does when Predict Words is on: reading the file
+// included, since the model is not held in memory before.
+void BM_OpenModel(benchmark::State& state, const char* file_name) {
+  const std::string path = std::string(KEYLOOM_STORES_DIR) + "/" + file_name;
+  std::size_t memory = 0;
+  std::size_t file_size = 0;
+  for (auto _ : state) {
+    const std::string bytes = ReadWholeFile(path.c_str());
+    file_size = bytes.size();
+    std::optional<LanguageModel> model = LanguageModel::Open(bytes);
+    if (!model) state.SkipWithError("the model does not open");
+    memory = model ? model->MemoryBytes() : 0;
+    benchmark::DoNotOptimize(model);
+  }
+  state.counters["file_bytes"] = static_cast<double>(file_size);
+  state.counters["memory_bytes"] = static_cast<double>(memory);
+}
+
 // Times `lookup` on every typed prefix of the store's words of state.range(0) letters.
 template <typename Lookup>
 void MeasurePrefixes(benchmark::State& state, const WordStore& store, const Lookup& lookup) {
@@ -186,6 +205,10 @@ BENCHMARK_CAPTURE(BM_LookupWithLearnedWords, shipped, kShippedStore)
     ->ArgName("letters")
     ->Arg(3)
     ->Unit(benchmark::kNanosecond);
+BENCHMARK_CAPTURE(BM_OpenModel, en, "words.model")->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(BM_OpenModel, de, "words-de.model")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 #ifdef KEYLOOM_LARGE_WORDS_MDB
 BENCHMARK_CAPTURE(BM_OpenStore, large, kLargeStore)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(BM_LookupPrefix, large, kLargeStore)->Apply(LookupArgs);

@@ -40,6 +40,7 @@ class FakeClipboard final : public Clipboard {
   void set_shift_insert_pastes(bool pastes) { shift_insert_pastes_ = pastes; }
   // The text of every SetText call that succeeded, in order.
   const std::vector<std::string>& history() const { return history_; }
+  void ClearHistory() { history_.clear(); }
 
  private:
   std::vector<Format> formats_;

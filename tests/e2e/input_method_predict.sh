@@ -1,0 +1,88 @@
+# Predict Words through the Keyloom input method engine of a real IBus daemon, into a GTK 3
+# text view that uses IBus's input-method module, in English and German: the predicted next
+# words stand in the input method's own list, numbered by it, in the model's order; Ctrl+1 commits
+# the first with its space, Ctrl+2 after a prefix the rest of the second with its space, and a
+# comma typed right after takes that space back.
+# Run as: input_method_predict.sh QUIPCAST SINK KEYLOOM STORES_DIR WORDSTORE COMPONENT_DIR
+source "$(dirname "$0")/lib.sh"
+KEYLOOM_BINARY=$3
+STORES_DIR=$4
+WORDSTORE=$5
+COMPONENT_DIR=$6
+CLIENTS_DIR="$(dirname "$0")/clients"
+SINK_FILE="$E2E_DIR/sink.txt"
+CANDIDATES="$E2E_DIR/candidates.txt"
+
+# code, layout, store, the words typed first, the prefix typed after the predicted word
+languages=(
+  "en us words.mdb|I would like|wo"
+  "de de words-de.mdb|Das ist|ei"
+)
+
+predicted() {
+  local n=$1 store=$2
+  shift 2
+  "$WORDSTORE" predict "$E2E_DIR/app/${store%.mdb}.model" "${@,,}" | sed -n "${n}p"
+}
+candidates_are() { [ "$(cat "$CANDIDATES")" == "$1" ]; }
+expect_candidates() {
+  wait_until 5 candidates_are "$1" ||
+    fail "$2: the candidate list holds $(printf %q "$(cat "$CANDIDATES")"), expected $(printf %q "$1")"
+}
+
+start_display
+start_session_bus
+start_input_method "$COMPONENT_DIR"
+/usr/bin/python3 "$CLIENTS_DIR/ibus_candidates.py" "$CANDIDATES" >"$E2E_DIR/panel.log" 2>&1 &
+E2E_PIDS+=($!)
+wait_until 10 test -e "$CANDIDATES" || fail "the candidate recorder did not start"
+NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
+E2E_PIDS+=($!)
+SINK_WINDOW=$(window_of 'Keyloom GTK sink') || fail "the GTK window did not appear"
+focus "$SINK_WINDOW"
+select_keyloom_engine
+
+mkdir -p "$E2E_DIR/app"
+cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
+cp "$STORES_DIR"/words*.mdb "$STORES_DIR"/words*.model "$E2E_DIR/app/"
+expected=""
+for entry in "${languages[@]}"; do
+  IFS='|' read -r head words prefix <<<"$entry"
+  read -r code layout store <<<"$head"
+  setxkbmap -display "$DISPLAY" "$layout"
+  set_options UseInputMethod=1 PredictWords=1 "Dictionary=$store"
+  "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom-$code.log" 2>&1 &
+  pid=$!
+  E2E_PIDS+=($pid)
+  window_of 'Keyloom Word Complete' >/dev/null || fail "$code: the Keyloom window did not appear"
+  focus "$SINK_WINDOW"
+  sleep 0.5
+
+  # shellcheck disable=SC2086 # the words go one by one
+  listed=$(predicted '1,15' "$store" $words "" | awk '{ print (NR == 1 ? "> " : "") $0 }')
+  next=$(predicted 1 "$store" $words "")
+  xdotool type --delay 40 "$words "
+  expect_candidates "$listed" "$code: after \"$words \""
+  xdotool key ctrl+1
+  expected+="$words $next "
+  expect_text "$SINK_FILE" "$expected" 10
+
+  # shellcheck disable=SC2086
+  second=$(predicted 2 "$store" $words "$next" "$prefix")
+  [ -n "$second" ] || fail "$code: the model has no second word for $prefix after $next"
+  xdotool type --delay 40 "$prefix"
+  wait_until 5 test -s "$CANDIDATES" || fail "$code: no candidates after $prefix"
+  xdotool key ctrl+2
+  expected+="$prefix${second:${#prefix}} "
+  expect_text "$SINK_FILE" "$expected" 10
+  xdotool type ","
+  expected="${expected% },"
+  expect_text "$SINK_FILE" "$expected" 10
+  xdotool key Return
+  expected+=$'\n'
+  expect_text "$SINK_FILE" "$expected" 10
+  echo "$code: $(tail -n 1 "$SINK_FILE")"
+
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+done

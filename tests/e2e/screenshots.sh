@@ -1,7 +1,8 @@
 # Screenshots of the programs under Xvfb, for the documentation:
 #   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER COMPONENT_DIR
 # Quipcast's main window with the samples loaded, its About box, its Excluded Applications window, Keyloom's main window, its
-# pop-up over the window being typed in, the pop-up under the text cursor of a GTK window, and
+# pop-up over the window being typed in, the pop-up under the text cursor of a GTK window, its
+# numbered predictions there with Predict Words on, and
 # Keyloom's candidates in the input method's list under the cursor of a GTK window through IBus.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/popup_checks.sh"
@@ -76,6 +77,23 @@ if [ -f "$words" ]; then
   expect_popup "under the text cursor"
   sleep 0.3
   import -window root -crop 640x310+0+0 "$OUTPUT/keyloom-popup-at-caret.png"
+
+  # Predict Words at the text cursor: the numbered next words after "I would like".
+  kill "$KEYLOOM_PID"
+  wait "$KEYLOOM_PID" || true
+  set_options SuggestionsAtCaret=1 PredictWords=1
+  cp "${words%.mdb}.model" "$E2E_DIR/app/"
+  start_keyloom "$KEYLOOM_BINARY" "$words"
+  xdotool windowkill "$GTK_WINDOW"
+  start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk-predict.txt"
+  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  focus "$GTK_WINDOW"
+  xdotool type --delay 40 "Dear team,"
+  xdotool key Return
+  xdotool type --delay 40 "I would like "
+  expect_popup "Predict Words under the text cursor"
+  sleep 0.3
+  import -window root -crop 640x235+0+0 "$OUTPUT/keyloom-predictions-at-caret.png"
 
   # Through the Keyloom input method, with IBus's own panel showing the candidates. The panel
   # wants the system's keyboard engines beside Keyloom's, and settings, here of its defaults.

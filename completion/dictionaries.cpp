@@ -83,12 +83,7 @@ std::string_view DictionaryOfItem(std::string_view id) {
 }
 
 std::string ModelFileName(std::string_view store_file_name) {
-  constexpr std::string_view kStoreExtension = ".mdb";
-  if (store_file_name.size() >= kStoreExtension.size() &&
-      ToLower(store_file_name.substr(store_file_name.size() - kStoreExtension.size())) ==
-          kStoreExtension) {
-    store_file_name.remove_suffix(kStoreExtension.size());
-  }
+  if (IsStoreName(store_file_name)) store_file_name.remove_suffix(kStoreExtension.size());
   return std::string(store_file_name) + ".model";
 }
 

@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -230,7 +231,7 @@ void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned lo
   const bool own = own_presses_.TakeIfOwn(keycode, xtest_devices_.contains(source_device));
   if (history_.WasGrabbed(keycode, serial)) {
     // The grab brings the key next, without telling where it came from.
-    if (own) own_grabbed_presses_.push_back(keycode);
+    (own ? own_grabbed_presses_ : awaited_presses_).push_back(keycode);
     return;
   }
   if (own) return;
@@ -242,7 +243,11 @@ void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned lo
 void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   const bool own = !own_grabbed_presses_.empty() &&
                    own_grabbed_presses_.front() == static_cast<int>(event.keycode);
-  if (own) own_grabbed_presses_.pop_front();
+  if (own) {
+    own_grabbed_presses_.pop_front();
+  } else {
+    TakeUnheardPress(static_cast<int>(event.keycode));
+  }
   if (own || ModalDialogOpen()) {
     // The program's own key, or nobody hears keys now (see Report): the key goes on at once.
     XAllowEvents(display_, ReplayKeyboard, event.time);
@@ -273,6 +278,13 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
     XAllowEvents(display_, ReplayKeyboard, event.time);
   }
   XFlush(display_);
+}
+
+bool X11KeyboardHook::TakeUnheardPress(int keycode) {
+  const auto awaited = std::find(awaited_presses_.begin(), awaited_presses_.end(), keycode);
+  if (awaited == awaited_presses_.end()) return false;
+  awaited_presses_.erase(awaited);
+  return true;
 }
 
 HeldKeys X11KeyboardHook::TakeOverPendingKey() {

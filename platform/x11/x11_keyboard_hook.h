@@ -51,6 +51,10 @@ class X11KeyboardHook final : public KeyboardHook {
   HeldKeys TakeOverPendingKey();
   // Whether the handler is deciding a key now.
   bool Reporting() const { return reporting_; }
+  // Whether the user's press of `keycode`, which a hold of the output kept from the windows,
+  // has not been reported: its raw event was passed over for the grab, which the hold then
+  // beat. Such a press must come again as the user's, so that the handler hears it.
+  bool TakeUnheardPress(int keycode);
 
  private:
   void Drain();
@@ -86,6 +90,7 @@ class X11KeyboardHook final : public KeyboardHook {
   FocusedApplication focused_application_{display_};
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
+  std::deque<int> awaited_presses_;      // the user's, whose raw events wait for their grab
   GrabHistory history_;
   bool draining_ = false;
   std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding

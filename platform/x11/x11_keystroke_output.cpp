@@ -365,7 +365,12 @@ void X11KeystrokeOutput::ReplayUsersKeys() {
   if (users_keys_.empty()) return;
   std::vector<unsigned int> pressed;
   for (const HeldKey& key : std::exchange(users_keys_, {})) {
-    if (key.press) {
+    const auto keycode = static_cast<int>(key.keycode);
+    if (key.press && neighbours_.unheard_press && neighbours_.unheard_press(keycode)) {
+      // Not one of ours: the hook hears it now, through its grab when the key has one.
+      Key(keycode, false);
+      XTestFakeKeyEvent(display_, key.keycode, True, 0);
+    } else if (key.press) {
       PressAfresh(static_cast<int>(key.keycode));
     } else {
       Key(static_cast<int>(key.keycode), false);

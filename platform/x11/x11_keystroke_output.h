@@ -51,6 +51,9 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
     std::function<void()> await_paste;
     // Whether the keys are sent in answer to a key event (X11KeyboardHook::Reporting).
     std::function<bool()> in_key_event;
+    // Whether a press of the user's that a hold kept back has not been reported to the
+    // handler (X11KeyboardHook::TakeUnheardPress): it is replayed as the user's, not as ours.
+    std::function<bool(int keycode)> unheard_press;
   };
 
   X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, Neighbours neighbours);

@@ -116,9 +116,10 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
       clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
       keystrokes_(std::make_unique<X11KeystrokeOutput>(
           output_display_.get(), own_presses_,
-          X11KeystrokeOutput::Neighbours{[this] { return hook_->TakeOverPendingKey(); },
-                                         [this] { clipboard_->AwaitPasteFetch(); },
-                                         [this] { return hook_->Reporting(); }})),
+          X11KeystrokeOutput::Neighbours{
+              [this] { return hook_->TakeOverPendingKey(); },
+              [this] { clipboard_->AwaitPasteFetch(); }, [this] { return hook_->Reporting(); },
+              [this](int keycode) { return hook_->TakeUnheardPress(keycode); }})),
       folders_(CurrentAppFolders()) {}
 
 FileSystem& X11Platform::files() { return StandardFileSystem(); }

@@ -15,8 +15,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "shell/list_numbering.h"
 #include "shell/qt/control_text.h"
@@ -318,7 +320,7 @@ void QtWindow::SetListItems(std::string_view id, const std::vector<std::string>&
     auto* row = new QListWidgetItem(list);
     row->setData(kItemTextRole, ToQt(item));
   }
-  ShowItemTexts(list);
+  ShowItemTexts(list, 0);
 }
 
 void QtWindow::InsertListItem(std::string_view id, std::size_t index, std::string_view text) {
@@ -328,11 +330,10 @@ void QtWindow::InsertListItem(std::string_view id, std::size_t index, std::strin
   auto* row = new QListWidgetItem();
   row->setData(kItemTextRole, ToQt(text));
   list->insertItem(static_cast<int>(index), row);
-  if (list->property(kNumberedProperty).toBool()) {
-    ShowItemTexts(list);
-  } else {
-    row->setText(ToQt(ListDisplayText(text)));
-  }
+  // The items behind it move down a number.
+  const bool numbered = list->property(kNumberedProperty).toBool();
+  const int at = static_cast<int>(index);
+  ShowItemTexts(list, at, numbered ? list->count() : at + 1);
 }
 
 void QtWindow::RemoveListItem(std::string_view id, std::size_t index) {
@@ -340,7 +341,7 @@ void QtWindow::RemoveListItem(std::string_view id, std::size_t index) {
   if (index >= static_cast<std::size_t>(list->count())) throw std::out_of_range("list index");
   const QSignalBlocker blocker(list);
   delete list->takeItem(static_cast<int>(index));
-  if (list->property(kNumberedProperty).toBool()) ShowItemTexts(list);
+  if (list->property(kNumberedProperty).toBool()) ShowItemTexts(list, static_cast<int>(index));
 }
 
 void QtWindow::SetListNumbered(std::string_view id, bool numbered) {
@@ -348,12 +349,13 @@ void QtWindow::SetListNumbered(std::string_view id, bool numbered) {
   if (list->property(kNumberedProperty).toBool() == numbered) return;
   list->setProperty(kNumberedProperty, numbered);
   const QSignalBlocker blocker(list);
-  ShowItemTexts(list);
+  ShowItemTexts(list, 0);
 }
 
-void QtWindow::ShowItemTexts(QListWidget* list) const {
+void QtWindow::ShowItemTexts(QListWidget* list, int first, int last) const {
   const bool numbered = list->property(kNumberedProperty).toBool();
-  for (int row = 0; row < list->count(); ++row) {
+  last = last < 0 ? list->count() : std::min(last, list->count());
+  for (int row = first; row < last; ++row) {
     QListWidgetItem* item = list->item(row);
     const std::string text = ListDisplayText(item->data(kItemTextRole).toString().toStdString());
     item->setText(ToQt(numbered ? NumberedItemText(static_cast<std::size_t>(row), text) : text));
@@ -394,16 +396,30 @@ QSize QtWindow::FramePixels() const {
 
 TwipSize QtWindow::Size() const {
   // The top-level widget is the menu bar and the client area.
-  const QSize outer = top_->size() + FramePixels();
+  const QSize outer = pending_size_.value_or(top_->size()) + FramePixels();
   return {scale_.ToTwips(outer.width()), scale_.ToTwips(outer.height())};
 }
 
 void QtWindow::SetSize(TwipSize size) {
   const QSize outer(scale_.ToPixels(size.width), scale_.ToPixels(size.height));
-  top_->resize((outer - FramePixels()).expandedTo({1, 1}));
+  const QSize inner = (outer - FramePixels()).expandedTo({1, 1});
+  if (style_ != WindowStyle::kPopup) {
+    top_->resize(inner);
+    return;
+  }
+  // A pop-up grows with each candidate of a lookup; each resize is a request that the X server
+  // answers with events, so it is resized once, when the key event is over.
+  const bool scheduled = pending_size_.has_value();
+  pending_size_ = inner;
+  if (!scheduled) QTimer::singleShot(0, top_.get(), [this] { ApplyPendingSize(); });
+}
+
+void QtWindow::ApplyPendingSize() const {
+  if (pending_size_) top_->resize(*std::exchange(pending_size_, std::nullopt));
 }
 
 ScreenRect QtWindow::ScreenFrame() const {
+  ApplyPendingSize();
   const QRect frame = top_->frameGeometry();
   return {frame.left(), frame.top(), frame.width(), frame.height()};
 }
@@ -411,6 +427,7 @@ ScreenRect QtWindow::ScreenFrame() const {
 void QtWindow::MoveOnScreen(int left, int top) { top_->move(left, top); }
 
 void QtWindow::Show() {
+  ApplyPendingSize();
   if (style_ == WindowStyle::kPopup) {
     top_->show();
     top_->raise();

@@ -2,10 +2,13 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <QSize>
 
 #include "shell/qt/event_gate.h"
 #include "shell/qt/twip_scale.h"
@@ -14,7 +17,6 @@
 
 class QAction;
 class QListWidget;
-class QSize;
 class QWidget;
 
 namespace keyloom {
@@ -80,8 +82,10 @@ class QtWindow final : public Window {
   void Connect(const std::string& id, const Control& control);
   void SetTabOrder(const std::vector<ControlDesign>& controls);
   const Control& Find(std::string_view id, std::span<const ControlKind> kinds) const;
-  // Shows every item of `list` from its own text, numbered when the list is.
-  void ShowItemTexts(QListWidget* list) const;
+  void ApplyPendingSize() const;
+  // Shows the items of `list` from `first` up to `last` (-1: the end) from their own texts,
+  // numbered when the list is.
+  void ShowItemTexts(QListWidget* list, int first, int last = -1) const;
   const Control& Find(std::string_view id) const;
   // Runs a user event unless the program has quit.
   template <typename F>
@@ -92,6 +96,8 @@ class QtWindow final : public Window {
   const WindowStyle style_;
   TwipScale scale_;
   std::unique_ptr<QWidget> top_;
+  // A pop-up's size, set in this event and given to the widget once the event is over.
+  mutable std::optional<QSize> pending_size_;
   QWidget* client_ = nullptr;  // the area the controls stand in
   std::map<std::string, Control, std::less<>> controls_;
   std::map<std::string, MenuItem, std::less<>> menu_items_;

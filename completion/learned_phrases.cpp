@@ -1,9 +1,8 @@
 #include "completion/learned_phrases.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
+#include "completion/count_lines.h"
 #include "completion/key_char.h"
 #include "platform/text.h"
 
@@ -19,11 +18,6 @@ bool IsPhraseWord(std::string_view word) {
     if (!IsWordLetter(c) && c != '\'' && c != '-') return false;
   }
   return true;
-}
-
-int AddUses(int uses, int more) {
-  return uses > std::numeric_limits<int>::max() - more ? std::numeric_limits<int>::max()
-                                                       : uses + more;
 }
 
 }  // namespace
@@ -55,7 +49,7 @@ void LearnedPhrases::Add(const std::string& key, std::string_view word, int uses
                                   [&](const Follower& f) { return f.lower == lower; });
   if (known != followers.end()) {
     known->spelling = std::string(word);
-    known->uses = AddUses(known->uses, uses);
+    known->uses = AddCounts(known->uses, uses);
     return;
   }
   if (followers.size() >= kMaxFollowers) {
@@ -146,30 +140,20 @@ std::string LearnedPhrases::Serialize() const {
 }
 
 void LearnedPhrases::Parse(std::string_view text) {
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) continue;
-    int uses = 0;
-    const auto [ptr, error] = std::from_chars(line.data(), line.data() + tab, uses);
-    if (error != std::errc() || ptr != line.data() + tab || uses <= 0) continue;
-    const std::string_view phrase = line.substr(tab + 1);
+  ForEachCountLine(text, [&](int uses, std::string_view phrase) {
     const std::size_t last_space = phrase.rfind(' ');
-    if (last_space == std::string_view::npos) continue;
+    if (last_space == std::string_view::npos) return;
     const std::string_view key = phrase.substr(0, last_space);
     const std::string_view word = phrase.substr(last_space + 1);
     const std::size_t inner_space = key.find(' ');
     const bool two_words = inner_space != std::string_view::npos;
-    if (two_words && key.find(' ', inner_space + 1) != std::string_view::npos) continue;
+    if (two_words && key.find(' ', inner_space + 1) != std::string_view::npos) return;
     const bool words_ok =
         IsPhraseWord(word) && (two_words ? IsPhraseWord(key.substr(0, inner_space)) &&
                                                IsPhraseWord(key.substr(inner_space + 1))
                                          : IsPhraseWord(key));
-    if (!words_ok || ToLower(key) != key) continue;
-    Add(std::string(key), word, uses);
-  }
+    if (words_ok && ToLower(key) == key) Add(std::string(key), word, uses);
+  });
 }
 
 }  // namespace keyloom

@@ -1,9 +1,8 @@
 #include "completion/learned_words.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
+#include "completion/count_lines.h"
 #include "platform/text.h"
 
 namespace keyloom {
@@ -43,8 +42,7 @@ bool LearnedWords::CountUse(std::string_view word) {
 void LearnedWords::Add(std::string_view word, int uses) {
   Entry& entry = words_[ToLower(word)];
   entry.spelling = std::string(word);
-  entry.uses = entry.uses > std::numeric_limits<int>::max() - uses ? std::numeric_limits<int>::max()
-                                                                   : entry.uses + uses;
+  entry.uses = AddCounts(entry.uses, uses);
 }
 
 std::vector<std::string_view> LearnedWords::Lookup(std::string_view prefix,
@@ -80,20 +78,9 @@ std::string LearnedWords::Serialize() const {
 
 LearnedWords LearnedWords::Parse(std::string_view text) {
   LearnedWords learned;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) continue;
-    int uses = 0;
-    const auto [ptr, error] = std::from_chars(line.data(), line.data() + tab, uses);
-    const std::string_view word = line.substr(tab + 1);
-    if (error != std::errc() || ptr != line.data() + tab || uses <= 0 || !Learnable(word)) {
-      continue;
-    }
-    learned.Add(word, uses);
-  }
+  ForEachCountLine(text, [&](int uses, std::string_view word) {
+    if (Learnable(word)) learned.Add(word, uses);
+  });
   return learned;
 }
 

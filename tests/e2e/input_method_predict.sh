@@ -5,6 +5,7 @@
 # comma typed right after takes that space back.
 # Run as: input_method_predict.sh QUIPCAST SINK KEYLOOM STORES_DIR WORDSTORE COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/predict_steps.sh"
 KEYLOOM_BINARY=$3
 STORES_DIR=$4
 WORDSTORE=$5
@@ -18,16 +19,13 @@ languages=(
   "en us words.mdb|I would like|wo"
   "de de words-de.mdb|Das ist|ei"
 )
-
-predicted() {
-  local n=$1 store=$2
-  shift 2
-  "$WORDSTORE" predict "$E2E_DIR/app/${store%.mdb}.model" "${@,,}" | sed -n "${n}p"
-}
 candidates_are() { [ "$(cat "$CANDIDATES")" == "$1" ]; }
-expect_candidates() {
-  wait_until 5 candidates_are "$1" ||
-    fail "$2: the candidate list holds $(printf %q "$(cat "$CANDIDATES")"), expected $(printf %q "$1")"
+await_predictions() {
+  if [ $# -lt 2 ]; then
+    wait_until 5 test -s "$CANDIDATES" || fail "no candidates $1"
+  elif ! wait_until 5 candidates_are "$2"; then
+    fail "$1: the candidate list holds $(printf %q "$(cat "$CANDIDATES")"), expected $(printf %q "$2")"
+  fi
 }
 
 start_display
@@ -45,7 +43,7 @@ select_keyloom_engine
 mkdir -p "$E2E_DIR/app"
 cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
 cp "$STORES_DIR"/words*.mdb "$STORES_DIR"/words*.model "$E2E_DIR/app/"
-expected=""
+EXPECTED=""
 for entry in "${languages[@]}"; do
   IFS='|' read -r head words prefix <<<"$entry"
   read -r code layout store <<<"$head"
@@ -57,32 +55,7 @@ for entry in "${languages[@]}"; do
   window_of 'Keyloom Word Complete' >/dev/null || fail "$code: the Keyloom window did not appear"
   focus "$SINK_WINDOW"
   sleep 0.5
-
-  # shellcheck disable=SC2086 # the words go one by one
-  listed=$(predicted '1,15' "$store" $words "" | awk '{ print (NR == 1 ? "> " : "") $0 }')
-  next=$(predicted 1 "$store" $words "")
-  xdotool type --delay 40 "$words "
-  expect_candidates "$listed" "$code: after \"$words \""
-  xdotool key ctrl+1
-  expected+="$words $next "
-  expect_text "$SINK_FILE" "$expected" 10
-
-  # shellcheck disable=SC2086
-  second=$(predicted 2 "$store" $words "$next" "$prefix")
-  [ -n "$second" ] || fail "$code: the model has no second word for $prefix after $next"
-  xdotool type --delay 40 "$prefix"
-  wait_until 5 test -s "$CANDIDATES" || fail "$code: no candidates after $prefix"
-  xdotool key ctrl+2
-  expected+="$prefix${second:${#prefix}} "
-  expect_text "$SINK_FILE" "$expected" 10
-  xdotool type ","
-  expected="${expected% },"
-  expect_text "$SINK_FILE" "$expected" 10
-  xdotool key Return
-  expected+=$'\n'
-  expect_text "$SINK_FILE" "$expected" 10
-  echo "$code: $(tail -n 1 "$SINK_FILE")"
-
+  type_predictions "$code" "$store" "$words" "$prefix"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 done

@@ -44,18 +44,4 @@ mkdir -p "$E2E_DIR/app"
 cp "$KEYLOOM_BINARY" "$E2E_DIR/app/keyloom"
 cp "$STORES_DIR"/words*.mdb "$STORES_DIR"/words*.model "$E2E_DIR/app/"
 EXPECTED=""
-for entry in "${languages[@]}"; do
-  IFS='|' read -r head words prefix <<<"$entry"
-  read -r code layout store <<<"$head"
-  setxkbmap -display "$DISPLAY" "$layout"
-  set_options UseInputMethod=1 PredictWords=1 "Dictionary=$store"
-  "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom-$code.log" 2>&1 &
-  pid=$!
-  E2E_PIDS+=($pid)
-  window_of 'Keyloom Word Complete' >/dev/null || fail "$code: the Keyloom window did not appear"
-  focus "$SINK_WINDOW"
-  sleep 0.5
-  type_predictions "$code" "$store" "$words" "$prefix"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-done
+predict_in_languages UseInputMethod=1

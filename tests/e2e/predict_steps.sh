@@ -42,3 +42,26 @@ type_predictions() {
   expect_text "$SINK_FILE" "$EXPECTED" 10
   echo "$code: $(tail -n 1 "$SINK_FILE")"
 }
+
+# predict_in_languages [OPTION=VALUE...]: type_predictions in each language of `languages`
+# ("code layout store|words|prefix"), with that layout set, the language's store chosen and the
+# options given, Keyloom started afresh each time, as after a restart.
+predict_in_languages() {
+  local entry head words prefix code layout store pid
+  for entry in "${languages[@]}"; do
+    IFS='|' read -r head words prefix <<<"$entry"
+    read -r code layout store <<<"$head"
+    setxkbmap -display "$DISPLAY" "$layout"
+    set_options "$@" PredictWords=1 "Dictionary=$store"
+    "$E2E_DIR/app/keyloom" >"$E2E_DIR/keyloom-$code.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    window_of 'Keyloom Word Complete' >/dev/null ||
+      fail "$code: the Keyloom window did not appear"
+    focus "$SINK_WINDOW"
+    sleep 0.5
+    type_predictions "$code" "$store" "$words" "$prefix"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  done
+}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "shell/win32/twips.h"
 
 namespace keyloom {
@@ -96,6 +97,38 @@ TEST_F(Win32WindowTest, ListItemsAndSelectionFollowTheCalls) {
   EXPECT_EQ(window_.SelectedListIndex("List1"), 1);
   window_.SetSelectedListIndex("List1", -1);
   EXPECT_EQ(window_.SelectedListIndex("List1"), -1);
+}
+
+// What the list box shows, item by item.
+std::vector<std::string> Shown(HWND list) {
+  std::vector<std::string> texts;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
+        L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    texts.push_back(WideToUtf8(text));
+  }
+  return texts;
+}
+
+TEST_F(Win32WindowTest, ANumberedListShowsNumbersBeforeItsItemsAndKeepsItsSelection) {
+  window_.SetListItems("List1", {"b"});
+  window_.SetListNumbered("List1", true);
+  EXPECT_EQ(Shown(window_.ControlHandle("List1")), (std::vector<std::string>{"1. b"}));
+  window_.SetSelectedListIndex("List1", 0);
+  window_.InsertListItem("List1", 0, "a");
+  window_.InsertListItem("List1", 2, "c");
+  EXPECT_EQ(Shown(window_.ControlHandle("List1")),
+            (std::vector<std::string>{"1. a", "2. b", "3. c"}));
+  EXPECT_EQ(window_.SelectedListIndex("List1"), 1);
+  window_.RemoveListItem("List1", 0);
+  EXPECT_EQ(Shown(window_.ControlHandle("List1")), (std::vector<std::string>{"1. b", "2. c"}));
+  window_.SetListItems("List1", {"x", "y"});
+  EXPECT_EQ(Shown(window_.ControlHandle("List1")), (std::vector<std::string>{"1. x", "2. y"}));
+  window_.SetListNumbered("List1", false);
+  EXPECT_EQ(Shown(window_.ControlHandle("List1")), (std::vector<std::string>{"x", "y"}));
 }
 
 TEST_F(Win32WindowTest, ControlsStandAtTheirTwipsInsideTheirContainers) {

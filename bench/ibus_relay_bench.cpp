@@ -37,7 +37,7 @@ void BM_KeyRoundTrip(benchmark::State& state) {
     relay.AddProgram(ends[0]);
     programs.emplace_back(AnswerKeys, ends[1]);
   }
-  const KeyReport key{0, 'a', 30, 0, false, "gedit"};
+  const KeyReport key{0, 'a', 30, 0, false, false, false, "gedit"};
   for (auto _ : state) benchmark::DoNotOptimize(relay.Report(key));
   state.SetLabel(std::to_string(state.range(0)) + " programs");
   // Closing the relay's ends lets the programs' threads end.

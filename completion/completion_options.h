@@ -16,6 +16,7 @@ inline constexpr std::string_view kOfferListWordsItem = "OfferListWords";
 inline constexpr std::string_view kSuggestionsAtCaretItem = "SuggestionsAtCaret";
 inline constexpr std::string_view kPredictWordsItem = "PredictWords";
 inline constexpr std::string_view kSpaceAfterCompletionItem = "SpaceAfterCompletion";
+inline constexpr std::string_view kLearnInTerminalsItem = "LearnInTerminals";
 
 struct CompletionOption {
   std::string_view item;
@@ -23,9 +24,10 @@ struct CompletionOption {
 };
 // Off when missing, but for the space after a completion, which Predict Words adds unless the
 // user turns it off.
-inline constexpr std::array<CompletionOption, 6> kCompletionOptions = {{
+inline constexpr std::array<CompletionOption, 7> kCompletionOptions = {{
     {kMostLikelyFirstItem},
     {kLearnWordsItem},
+    {kLearnInTerminalsItem},
     {kOfferListWordsItem},
     {kSuggestionsAtCaretItem},
     {kPredictWordsItem},

@@ -6,6 +6,7 @@
 #include "completion/candidate_merge.h"
 #include "completion/completion_options.h"
 #include "completion/status_line.h"
+#include "completion/terminal_applications.h"
 #include "completion/word_store_locate.h"
 #include "shell/app_texts.h"
 #include "shell/settings.h"
@@ -48,7 +49,7 @@ KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& mai
                   [this](const WordContext& context, std::string_view prefix, std::size_t limit) {
                     return Predictions(context, prefix, limit);
                   }),
-      learned_(shell, platform, [this] { app_shell_.Notify(kSaveFailedNotice); }) {}
+      learned_(shell, platform, [this](std::string_view notice) { app_shell_.Notify(notice); }) {}
 
 void KeyloomApp::Start() {
   RunStartupSteps({
@@ -99,6 +100,11 @@ void KeyloomApp::OnResized() {
 void KeyloomApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void KeyloomApp::HandleKey(KeyEvent& event) {
+  // Private fields and (unless the user asks for it) terminals, where password prompts look
+  // like any other text, teach nothing.
+  learns_here_ =
+      !event.in_private_field && (window_->MenuChecked(kLearnInTerminalsItem) ||
+                                  !(event.in_terminal || IsTerminalApplication(event.application)));
   if (app_shell_.LeavesAlone(event)) {
     // Nothing typed in a password field or an excluded application may show in the pop-up,
     // join a word or be remembered as what came before the next one.
@@ -112,7 +118,7 @@ void KeyloomApp::HandleKey(KeyEvent& event) {
 }
 
 void KeyloomApp::WordTyped(std::string_view word) {
-  if (learned_.words().CountUse(word)) learned_.Changed();
+  if (learns_here_ && learned_.words().CountUse(word)) learned_.Changed();
 }
 
 bool KeyloomApp::Forget(std::string_view word) {
@@ -122,6 +128,7 @@ bool KeyloomApp::Forget(std::string_view word) {
 }
 
 void KeyloomApp::WordTyped(const WordContext& before, std::string_view word) {
+  if (!learns_here_) return;
   const bool word_counted = learned_.words().CountUse(word);
   if (learned_.phrases().CountUse(before, word) || word_counted) learned_.Changed();
 }

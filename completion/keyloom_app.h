@@ -35,8 +35,6 @@ class KeyloomApp final : public WindowEvents,
       "The learned words could not be removed from the disk.";
   static constexpr std::string_view kDictionaryNotOpenedMessage =
       "This dictionary could not be opened; the one in use stays: ";
-  static constexpr std::string_view kSaveFailedNotice =
-      "The learned words could not be saved; Keyloom will try again.";
 
   // Creates the main window from `main_design`; the pop-up is made from `popup_design` when it
   // first shows.
@@ -100,6 +98,7 @@ class KeyloomApp final : public WindowEvents,
   PredictiveCapture prediction_;
   std::optional<LanguageModel> model_;
   bool predicting_ = false;
+  bool learns_here_ = true;  // whether the field of the latest key may teach words
   // The threshold field's text of the spec's completion, while Predict Words shows its own.
   std::string completion_threshold_;
   LearnedWordsKeeper learned_;

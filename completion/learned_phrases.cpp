@@ -4,6 +4,7 @@
 
 #include "completion/count_lines.h"
 #include "completion/key_char.h"
+#include "completion/learned_words.h"
 #include "platform/text.h"
 
 namespace keyloom {
@@ -128,6 +129,7 @@ std::string LearnedPhrases::Serialize() const {
   std::string text;
   for (const auto& [key, followers] : followers_) {
     for (const Follower& f : followers) {
+      if (f.uses < LearnedWords::kMinUses) continue;
       text += std::to_string(f.uses);
       text += '\t';
       text += key;

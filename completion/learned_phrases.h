@@ -32,7 +32,8 @@ class LearnedPhrases {
   void Clear();
   std::size_t size() const { return size_; }
 
-  // One line per phrase, "count<TAB>words", with the words separated by single spaces.
+  // One line per phrase used as often as a word must be to be learned, "count<TAB>words", with
+  // the words separated by single spaces; phrases used less stay in memory only.
   std::string Serialize() const;
   // Learns the phrase lines of `text`; other lines are skipped.
   void Parse(std::string_view text);

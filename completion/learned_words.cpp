@@ -40,9 +40,20 @@ bool LearnedWords::CountUse(std::string_view word) {
 }
 
 void LearnedWords::Add(std::string_view word, int uses) {
+  if (words_.size() >= kMaxWords) MakeRoom();
   Entry& entry = words_[ToLower(word)];
   entry.spelling = std::string(word);
   entry.uses = AddCounts(entry.uses, uses);
+}
+
+void LearnedWords::MakeRoom() {
+  std::vector<int> uses;
+  uses.reserve(words_.size());
+  for (const auto& [lower, entry] : words_) uses.push_back(entry.uses);
+  const auto tenth = uses.begin() + static_cast<std::ptrdiff_t>(uses.size() / 10);
+  std::nth_element(uses.begin(), tenth, uses.end());
+  const int least = *tenth;
+  std::erase_if(words_, [least](const auto& word) { return word.second.uses <= least; });
 }
 
 std::vector<std::string_view> LearnedWords::Lookup(std::string_view prefix,
@@ -68,6 +79,7 @@ bool LearnedWords::Forget(std::string_view word) { return words_.erase(ToLower(w
 std::string LearnedWords::Serialize() const {
   std::string text;
   for (const auto& [lower, entry] : words_) {
+    if (entry.uses < kMinUses) continue;
     text += std::to_string(entry.uses);
     text += '\t';
     text += entry.spelling;

@@ -6,16 +6,16 @@
 namespace keyloom {
 
 LearnedWordsKeeper::LearnedWordsKeeper(Shell& shell, Platform& platform,
-                                       std::function<void()> on_save_failed)
+                                       std::function<void(std::string_view notice)> notify)
     : platform_(platform),
-      on_save_failed_(std::move(on_save_failed)),
+      notify_(std::move(notify)),
       save_timer_(shell.CreateTimer([this] { Save(); })) {
   save_timer_->SetInterval(kSaveDelayMs);
 }
 
 LearnedWordsKeeper::~LearnedWordsKeeper() {
   // Nothing is left to tell at the end.
-  on_save_failed_ = nullptr;
+  notify_ = nullptr;
   Flush();
 }
 
@@ -25,6 +25,8 @@ std::string LearnedWordsKeeper::Path() const {
 
 void LearnedWordsKeeper::Load() {
   const std::optional<std::string> text = platform_.private_files().Read(Path());
+  file_unread_ = !text && !platform_.private_files().Missing(Path());
+  if (file_unread_ && notify_) notify_(std::string(kReadFailedNotice) + Path());
   // Phrases share the words' file: their lines hold spaces, which a word never does, so a
   // Keyloom that knows no phrases reads the words alone.
   words_ = text ? LearnedWords::Parse(*text) : LearnedWords();
@@ -47,11 +49,18 @@ bool LearnedWordsKeeper::ForgetAll() {
   phrases_.Clear();
   dirty_ = false;
   save_timer_->SetEnabled(false);
-  return platform_.private_files().Remove(Path());
+  // The user asked for it: the unread file goes too, and later words may be saved.
+  const bool removed = platform_.private_files().Remove(Path());
+  if (removed) file_unread_ = false;
+  return removed;
 }
 
 void LearnedWordsKeeper::Save() {
   save_timer_->SetEnabled(false);
+  if (file_unread_) {
+    dirty_ = false;
+    return;
+  }
   const bool saved =
       platform_.files().EnsureWritableFolder(platform_.folders().user_data) &&
       platform_.private_files().Replace(Path(), words_.Serialize() + phrases_.Serialize());
@@ -60,7 +69,7 @@ void LearnedWordsKeeper::Save() {
     failure_told_ = false;
   } else if (!failure_told_) {
     failure_told_ = true;
-    if (on_save_failed_) on_save_failed_();
+    if (notify_) notify_(kSaveFailedNotice);
   }
 }
 

@@ -19,6 +19,7 @@ WindowDesign KeyloomWindowDesign() {
   std::vector<MenuItemDesign>& options = design.menus.at(1).items;
   options.push_back({"MostLikelyFirst", "Most Likely First"});
   options.push_back({"LearnWords", "Learn My Words"});
+  options.push_back({"LearnInTerminals", "Learn Words Typed in Terminals"});
   options.push_back({"OfferListWords", "Offer Words from My Word List"});
   options.push_back({"SuggestionsAtCaret", "Show suggestions at the text cursor"});
   // Predict Words and the choices that belong to it.

@@ -33,6 +33,9 @@ class LaunchDetector {
 
   // What was typed since the last Space, Tab or Enter, lower case.
   const std::string& buffer() const { return buffer_; }
+  // A key went where the detector does not follow (a password field, an excluded application):
+  // the letters before it and after it are no launch together.
+  void ClearBuffer() { buffer_.clear(); }
 
  private:
   // Launches the first entry that `key_code` ends; false when none matches.

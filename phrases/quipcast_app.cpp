@@ -85,7 +85,11 @@ void QuipcastApp::OnResized() { app_shell_.HandleResize(); }
 void QuipcastApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void QuipcastApp::HandleKey(KeyEvent& event) {
-  if (!app_shell_.LeavesAlone(event)) detector_.HandleKey(event);
+  if (app_shell_.LeavesAlone(event)) {
+    detector_.ClearBuffer();
+  } else {
+    detector_.HandleKey(event);
+  }
 }
 
 }  // namespace keyloom

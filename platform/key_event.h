@@ -35,6 +35,12 @@ struct KeyEvent {
   char32_t layout_char = 0;
   // The keyboard focus is in a password field, as far as the backend can tell.
   bool in_password_field = false;
+  // The application marked the field private (a browser's private window): what is typed there
+  // is followed but never learned or remembered.
+  bool in_private_field = false;
+  // The focus is in a terminal, as far as the backend can tell (the core also knows terminals
+  // by their application's name).
+  bool in_terminal = false;
   // The application that has the focus, as the backend names it (Windows: its program file's
   // name, such as "notepad.exe"; X11: the class of the focused window's WM_CLASS, such as
   // "XTerm"); empty when unknown. Valid while the handler runs.

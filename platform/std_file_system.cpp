@@ -76,6 +76,12 @@ std::optional<std::string> ReadWhole(const std::string& path) {
   return content;
 }
 
+bool SurelyMissing(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(PathFromUtf8(path), error);
+  return status.type() == fs::file_type::not_found;
+}
+
 class StdFileSystem final : public FileSystem {
  public:
   std::optional<std::string> ReadFile(const std::string& path) override { return ReadWhole(path); }
@@ -113,6 +119,7 @@ class StdFileSystem final : public FileSystem {
 class StdOwnerOnlyFiles final : public PrivateFiles {
  public:
   std::optional<std::string> Read(const std::string& path) override { return ReadWhole(path); }
+  bool Missing(const std::string& path) override { return SurelyMissing(path); }
   bool Replace(const std::string& path, std::string_view content) override {
     return ReplaceWhole(path, content, true);
   }

@@ -315,11 +315,67 @@ TEST_F(KeyloomOptionsTest, AFailedSaveIsToldOnceAndTriedAgain) {
     shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
   }
   ASSERT_EQ(shell_.tray().notifications().size(), 1u);
-  EXPECT_EQ(shell_.tray().notifications()[0].text, KeyloomApp::kSaveFailedNotice);
+  EXPECT_EQ(shell_.tray().notifications()[0].text, LearnedWordsKeeper::kSaveFailedNotice);
   platform_.files().SetFolderWritable(platform_.folders().user_data, true);
   TypeWord("thesaurus");
   shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
   EXPECT_EQ(platform_.files().File(LearnedPath()), "3\tthesaurus\n");
+}
+
+TEST_F(KeyloomOptionsTest, OnlyWordsUsedOftenEnoughReachTheDiskAndSomeFieldsTeachNothing) {
+  struct Case {
+    const char* what;
+    std::string application;
+    bool terminal_told;
+    bool private_field;
+    bool learn_in_terminals;
+    int uses;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"once, as a password where no field was told", "gedit", false, false, false, 1, false},
+      {"often enough", "gedit", false, false, false, 3, true},
+      {"a terminal known by name", "XTerm", false, false, false, 3, false},
+      {"a terminal the backend told", "vte-app", true, false, false, 3, false},
+      {"a terminal, when the user asks", "XTerm", false, false, true, 3, true},
+      {"a private field", "firefox", false, true, true, 3, false},
+  };
+  for (const Case& c : cases) {
+    Start();
+    app_->OnCommand(kLearnWordsItem);
+    if (c.learn_in_terminals) app_->OnCommand(kLearnInTerminalsItem);
+    platform_.hook().set_focused_application(c.application);
+    platform_.hook().set_focus_in_terminal(c.terminal_told);
+    platform_.hook().set_focus_in_private_field(c.private_field);
+    for (int i = 0; i < c.uses; ++i) TypeWord("troubadour");
+    shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+    EXPECT_EQ(!FilesHolding("troubadour").empty(), c.kept) << c.what;
+    EXPECT_EQ(app_->learned_words().Lookup("troub", 5).size(), c.kept ? 1u : 0u) << c.what;
+    shell_.dialogs().QueueAnswer(true);
+    app_->OnCommand(KeyloomApp::kForgetLearnedWordsItem);
+    // The options stay in the settings store: off again for the next case.
+    app_->OnCommand(kLearnWordsItem);
+    if (c.learn_in_terminals) app_->OnCommand(kLearnInTerminalsItem);
+    app_.reset();
+  }
+}
+
+TEST_F(KeyloomOptionsTest, AFileThatCannotBeReadIsNeverSavedOverAndTheUserIsTold) {
+  platform_.files().SetFile(LearnedPath(), "7\tthesaurus\n");
+  platform_.files().SetUnreadable(LearnedPath(), true);
+  Start();
+  app_->OnCommand(kLearnWordsItem);
+  for (int i = 0; i < 3; ++i) TypeWord("thermal");
+  shell_.Advance(LearnedWordsKeeper::kSaveDelayMs);
+  ASSERT_EQ(shell_.tray().notifications().size(), 1u);
+  EXPECT_THAT(shell_.tray().notifications()[0].text,
+              testing::StartsWith(LearnedWordsKeeper::kReadFailedNotice));
+  app_.reset();
+  EXPECT_EQ(platform_.files().File(LearnedPath()), "7\tthesaurus\n");
+  // Read again once it can be: nothing was lost.
+  platform_.files().SetUnreadable(LearnedPath(), false);
+  Start();
+  EXPECT_EQ(app_->learned_words().Lookup("thes", 5).size(), 1u);
 }
 
 TEST_F(KeyloomOptionsTest, WordsFromTheWordListJoinTheCandidates) {

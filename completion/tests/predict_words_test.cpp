@@ -230,10 +230,14 @@ TEST_F(PredictWordsTest, LearnedPhrasesComeFirstAndFollowTheLearnedWordsRules) {
   Type("green work ");
   Type("green ");
   EXPECT_EQ(Offered().front(), "work");
+  // Offered at once, but kept on disk only once used as often as a learned word.
   shell_.Advance(10000);
   const std::string path = JoinPath(platform_.folders().user_data, "learned-words");
+  EXPECT_THAT(platform_.private_files().Read(path).value_or(""), Not(testing::HasSubstr("green")));
+  Type("work green work ");
+  shell_.Advance(10000);
   EXPECT_THAT(platform_.private_files().Read(path).value_or(""),
-              testing::HasSubstr("1\tgreen work\n"));
+              testing::HasSubstr("3\tgreen work\n"));
 
   // Nothing typed in a password field is learned or remembered as context.
   platform_.hook().set_focus_in_password_field(true);

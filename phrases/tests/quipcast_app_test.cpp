@@ -179,6 +179,17 @@ TEST_F(QuipcastAppTest, LaunchesNothingInAPasswordFieldUnlessTheUserAsks) {
   EXPECT_TRUE(platform_.hook().Press(kF9));
 }
 
+TEST_F(QuipcastAppTest, LettersTypedAroundAPasswordFieldDoNotJoinIntoALaunch) {
+  SetListFile(kDefaultListFile, {"{S} - td - typed"});
+  Start();
+  platform_.hook().Press('T');
+  platform_.hook().set_focus_in_password_field(true);
+  platform_.hook().Press('X');
+  platform_.hook().set_focus_in_password_field(false);
+  for (int key : {int{'D'}, kVkSpace}) platform_.hook().Press(key);
+  EXPECT_EQ(platform_.keystrokes().send_count(), 0);
+}
+
 TEST_F(QuipcastAppTest, TheApplicationUsedLastIsExcludedFromTheMenusAndStaysSo) {
   SetListFile(kDefaultListFile, {"{F} - {F9} - chord", "{S} - td - typed"});
   Start();

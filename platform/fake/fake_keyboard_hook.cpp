@@ -14,7 +14,8 @@ void FakeKeyboardHook::SetWithholdableKeys(std::span<const int> key_codes) {
 
 bool FakeKeyboardHook::Press(int key_code, int modifiers, char32_t layout_char) {
   if (handler_ == nullptr) return false;
-  KeyEvent event{key_code, modifiers, false, layout_char, in_password_field_, application_};
+  KeyEvent event{key_code,           modifiers,         false,        layout_char,
+                 in_password_field_, in_private_field_, in_terminal_, application_};
   handler_->HandleKey(event);
   return event.discard;
 }

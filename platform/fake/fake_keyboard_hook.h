@@ -22,6 +22,9 @@ class FakeKeyboardHook final : public KeyboardHook {
 
   // Every following key goes to a password field, as the backend would tell.
   void set_focus_in_password_field(bool in_password) { in_password_field_ = in_password; }
+  // ... to a field marked private, or a terminal, as the backend would tell.
+  void set_focus_in_private_field(bool in_private) { in_private_field_ = in_private; }
+  void set_focus_in_terminal(bool in_terminal) { in_terminal_ = in_terminal; }
   // Every following key goes to this application.
   void set_focused_application(std::string application) { application_ = std::move(application); }
 
@@ -35,6 +38,8 @@ class FakeKeyboardHook final : public KeyboardHook {
   KeyHandler* handler_ = nullptr;
   bool start_fails_ = false;
   bool in_password_field_ = false;
+  bool in_private_field_ = false;
+  bool in_terminal_ = false;
   std::string application_;
   std::vector<int> withholdable_keys_;
 };

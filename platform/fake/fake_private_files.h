@@ -17,6 +17,7 @@ class FakePrivateFiles final : public PrivateFiles {
   std::optional<std::string> Read(const std::string& path) override {
     return files_.ReadFile(path);
   }
+  bool Missing(const std::string& path) override { return !files_.File(path).has_value(); }
   bool Replace(const std::string& path, std::string_view content) override {
     if (!files_.ReplaceFile(path, content)) return false;
     private_paths_.insert(path);

@@ -25,7 +25,10 @@ bool EngineLink::Connected() const { return channel_ && !channel_->closed(); }
 
 bool EngineLink::Send(std::string_view line) {
   if (!Connected()) return false;
-  if (channel_->Write(line)) return true;
+  if (channel_->Write(line)) {
+    WatchQueue();
+    return true;
+  }
   Disconnect();
   return false;
 }
@@ -34,10 +37,22 @@ void EngineLink::TryConnect() {
   const int socket = ConnectTo(socket_path_);
   if (socket < 0) return;
   reconnect_timer_->stop();
-  channel_ = std::make_unique<LineChannel>(socket);
+  channel_ = std::make_unique<LineChannel>(socket, kMaxQueuedBytes);
   notifier_ = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { OnData(); });
+  write_notifier_ = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Write);
+  write_notifier_->setEnabled(false);
+  QObject::connect(write_notifier_.get(), &QSocketNotifier::activated, [this] {
+    channel_->SendQueued();
+    if (channel_->closed()) {
+      Disconnect();
+    } else {
+      WatchQueue();
+    }
+  });
 }
+
+void EngineLink::WatchQueue() { write_notifier_->setEnabled(channel_->HasQueued()); }
 
 void EngineLink::OnData() {
   channel_->ReadAvailable();
@@ -54,9 +69,10 @@ void EngineLink::OnData() {
 
 void EngineLink::Disconnect() {
   // Deleted later: this may run inside the notifier's own signal.
-  if (notifier_) {
-    notifier_->setEnabled(false);
-    notifier_.release()->deleteLater();
+  for (std::unique_ptr<QSocketNotifier>* notifier : {&notifier_, &write_notifier_}) {
+    if (!*notifier) continue;
+    (*notifier)->setEnabled(false);
+    notifier->release()->deleteLater();
   }
   channel_.reset();
   reconnect_timer_->start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,8 @@ class LineChannel;
 class EngineLink {
  public:
   static constexpr int kReconnectIntervalMs = 1000;
+  // A long phrase may wait to be sent while the engine applies what came before it.
+  static constexpr std::size_t kMaxQueuedBytes = 64 * 1024 * 1024;
 
   // Answers a key press: whether the program withholds it. What the program sends to the
   // engine meanwhile is applied before the key.
@@ -39,11 +42,13 @@ class EngineLink {
   void TryConnect();
   void OnData();
   void Disconnect();
+  void WatchQueue();
 
   std::string socket_path_;
   KeyAnswer answer_;
   std::unique_ptr<LineChannel> channel_;
   std::unique_ptr<QSocketNotifier> notifier_;
+  std::unique_ptr<QSocketNotifier> write_notifier_;  // on while lines wait to be sent
   std::unique_ptr<QTimer> reconnect_timer_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/text.h"
+
 namespace keyloom {
 namespace {
 
@@ -34,6 +36,10 @@ std::optional<Number> ParseNumber(std::string_view field) {
   }
   return value;
 }
+
+constexpr unsigned int kPasswordField = 1;
+constexpr unsigned int kPrivateField = 2;
+constexpr unsigned int kTerminalField = 4;
 
 std::optional<bool> ParseFlag(std::string_view field) {
   if (field == "0") return false;
@@ -75,13 +81,17 @@ std::optional<std::string> DecodeText(std::string_view encoded) {
     text += static_cast<char>(high * 16 + low);
     i += 2;
   }
+  if (text.find('\0') != std::string::npos || !IsValidUtf8(text)) return std::nullopt;
   return text;
 }
 
 std::string KeyLine(const KeyReport& key) {
   return "key " + std::to_string(key.sequence) + ' ' + std::to_string(key.keyval) + ' ' +
          std::to_string(key.keycode) + ' ' + std::to_string(key.state) + ' ' +
-         (key.in_password_field ? '1' : '0') + ' ' + EncodeText(key.application);
+         std::to_string((key.in_password_field ? kPasswordField : 0) +
+                        (key.in_private_field ? kPrivateField : 0) +
+                        (key.in_terminal ? kTerminalField : 0)) +
+         ' ' + EncodeText(key.application);
 }
 
 std::optional<KeyReport> ParseKeyLine(std::string_view line) {
@@ -91,12 +101,19 @@ std::optional<KeyReport> ParseKeyLine(std::string_view line) {
   const auto keyval = ParseNumber<unsigned int>(fields[2]);
   const auto keycode = ParseNumber<unsigned int>(fields[3]);
   const auto state = ParseNumber<unsigned int>(fields[4]);
-  const auto password = ParseFlag(fields[5]);
+  const auto field = ParseNumber<unsigned int>(fields[5]);
   auto application = DecodeText(fields[6]);
-  if (!sequence || !keyval || !keycode || !state || !password || !application) {
+  if (!sequence || !keyval || !keycode || !state || !field || *field > 7 || !application) {
     return std::nullopt;
   }
-  return KeyReport{*sequence, *keyval, *keycode, *state, *password, std::move(*application)};
+  return KeyReport{*sequence,
+                   *keyval,
+                   *keycode,
+                   *state,
+                   (*field & kPasswordField) != 0,
+                   (*field & kPrivateField) != 0,
+                   (*field & kTerminalField) != 0,
+                   std::move(*application)};
 }
 
 std::string CommitLine(std::string_view text) { return "commit " + EncodeText(text); }

@@ -11,8 +11,9 @@ namespace keyloom {
 // one message per line, fields separated by single spaces. Texts are percent-encoded, so that
 // they hold no space, line break or control character.
 //
-// Engine to program: "key SEQ KEYVAL KEYCODE STATE PASSWORD APPLICATION", a key press in the
-// focused field; the program answers "done SEQ WITHHELD" after anything its handler sent.
+// Engine to program: "key SEQ KEYVAL KEYCODE STATE FIELD APPLICATION", a key press in the
+// focused field (FIELD: the sum of the kinds of field below); the program answers "done SEQ
+// WITHHELD" after anything its handler sent. A key in a password field goes with no value.
 // Program to engine: "commit TEXT", "forward KEYVAL KEYCODE STATE", "table SELECTED WORD...",
 // "hide" and "done SEQ WITHHELD".
 
@@ -24,6 +25,8 @@ struct KeyReport {
   unsigned int keycode = 0;
   unsigned int state = 0;
   bool in_password_field = false;
+  bool in_private_field = false;  // the application asks that nothing typed there be kept
+  bool in_terminal = false;
   std::string application;
   friend bool operator==(const KeyReport&, const KeyReport&) = default;
 };
@@ -44,7 +47,7 @@ struct ProgramMessage {
 };
 
 std::string EncodeText(std::string_view text);
-// nullopt for a malformed escape.
+// nullopt for a malformed escape, and for text that is not UTF-8 or holds a NUL.
 std::optional<std::string> DecodeText(std::string_view encoded);
 
 std::string KeyLine(const KeyReport& key);

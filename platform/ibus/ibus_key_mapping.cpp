@@ -61,6 +61,8 @@ KeyEvent KeyEventFromReport(const KeyReport& key) {
   event.modifiers = ModifierMaskFromState(key.state);
   event.layout_char = LayoutCharacter(description, key.state);
   event.in_password_field = key.in_password_field;
+  event.in_private_field = key.in_private_field;
+  event.in_terminal = key.in_terminal;
   event.application = key.application;
   return event;
 }

@@ -1,6 +1,11 @@
 #include "platform/ibus/ibus_platform.h"
 
 #include <ibus.h>
+#include <unistd.h>
+
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/ibus/engine_link.h"
 #include "platform/ibus/ibus_keyboard_hook.h"
@@ -31,6 +36,7 @@ class NoCaretLocator final : public CaretLocator {
 
 class IbusPlatformImpl final : public IbusPlatform {
  public:
+  explicit IbusPlatformImpl(std::string socket_path) : link_(std::move(socket_path)) {}
   KeyboardHook& hook() override { return hook_; }
   KeystrokeOutput& keystrokes() override { return keystrokes_; }
   Clipboard& clipboard() override { return clipboard_; }
@@ -45,7 +51,7 @@ class IbusPlatformImpl final : public IbusPlatform {
   bool EngineReached() const override { return link_.Connected(); }
 
  private:
-  EngineLink link_{EngineSocketPath()};
+  EngineLink link_;
   IbusKeyboardHook hook_{link_};
   IbusKeystrokeOutput keystrokes_{link_};
   IbusCandidateList candidates_{link_};
@@ -66,8 +72,16 @@ bool InputMethodRunning() {
   return running;
 }
 
-std::unique_ptr<IbusPlatform> IbusPlatform::Create() {
-  return std::make_unique<IbusPlatformImpl>();
+std::unique_ptr<IbusPlatform> IbusPlatform::Create(std::string& error) {
+  std::optional<std::string> socket_path = EngineSocketPath();
+  if (!socket_path) {
+    error =
+        "There is no folder that only you can enter where the Keyloom input method could be "
+        "reached (XDG_RUNTIME_DIR is not set, and /tmp/keyloom-" +
+        std::to_string(getuid()) + " is not yours alone).";
+    return nullptr;
+  }
+  return std::make_unique<IbusPlatformImpl>(std::move(*socket_path));
 }
 
 }  // namespace keyloom

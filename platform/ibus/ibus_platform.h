@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/candidate_list.h"
 #include "platform/platform.h"
@@ -16,7 +17,8 @@ bool InputMethodRunning();
 // QGuiApplication, which may be created after it.
 class IbusPlatform : public Platform {
  public:
-  static std::unique_ptr<IbusPlatform> Create();
+  // nullptr, and why in `error`, when the engine could not be reached safely.
+  static std::unique_ptr<IbusPlatform> Create(std::string& error);
   // Where Keyloom's candidates show: the input method's list at the text cursor.
   virtual CandidateList& candidates() = 0;
   // Whether the engine is reached; IBus starts it once the user's input source is Keyloom's.

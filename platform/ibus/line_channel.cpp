@@ -32,37 +32,63 @@ bool Await(int socket, short events, int timeout_ms) {
   }
 }
 
+// A folder, not a link to one, that belongs to this user and that no one else may enter.
+bool OnlyThisUserEnters(const std::string& folder) {
+  struct stat status {};
+  return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == getuid() && (status.st_mode & 0077) == 0;
+}
+
+bool PeerIsThisUser(int socket) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
+}
+
 }  // namespace
 
-LineChannel::LineChannel(int socket) : socket_(socket) {
+LineChannel::LineChannel(int socket, std::size_t max_queued_bytes)
+    : socket_(socket), max_queued_bytes_(max_queued_bytes) {
   fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);
 }
 
 LineChannel::~LineChannel() { close(socket_); }
 
 bool LineChannel::Write(std::string_view line) {
-  std::string data(line);
-  data += '\n';
+  if (closed_) return false;
+  if (queued_.size() + line.size() + 1 > max_queued_bytes_) {
+    closed_ = true;
+    return false;
+  }
+  queued_ += line;
+  queued_ += '\n';
+  SendQueued();
+  return !closed_;
+}
+
+void LineChannel::SendQueued() {
   std::size_t sent = 0;
-  while (!closed_ && sent < data.size()) {
-    const ssize_t count = send(socket_, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
+  while (!closed_ && sent < queued_.size()) {
+    const ssize_t count =
+        send(socket_, queued_.data() + sent, queued_.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
     if (count >= 0) {
       sent += static_cast<std::size_t>(count);
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-      Await(socket_, POLLOUT, -1);
+      break;
     } else if (errno != EINTR) {
       closed_ = true;
     }
   }
-  return !closed_;
+  queued_.erase(0, sent);
 }
 
 void LineChannel::ReadAvailable() {
+  SendQueued();
   char buffer[4096];
-  while (!closed_) {
-    const ssize_t count = recv(socket_, buffer, sizeof buffer, 0);
+  while (!closed_ && received_.size() - taken_ <= kMaxReceivedBytes) {
+    const ssize_t count = recv(socket_, buffer, sizeof buffer, MSG_DONTWAIT);
     if (count > 0) {
-      received_.append(buffer, static_cast<std::size_t>(count));
+      Received(buffer, static_cast<std::size_t>(count));
     } else if (count == 0) {
       closed_ = true;
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
@@ -73,11 +99,28 @@ void LineChannel::ReadAvailable() {
   }
 }
 
+void LineChannel::Received(const char* data, std::size_t size) {
+  // Taken lines are dropped only now and then, so that taking a line costs its own length.
+  if (taken_ == received_.size() || taken_ > kMaxReceivedBytes) {
+    received_.erase(0, taken_);
+    open_line_ -= taken_;
+    taken_ = 0;
+  }
+  const std::size_t searched = received_.size();
+  received_.append(data, size);
+  for (std::size_t end = received_.find('\n', searched); end != std::string::npos;
+       end = received_.find('\n', end + 1)) {
+    if (end - open_line_ > kMaxLineBytes) break;
+    open_line_ = end + 1;
+  }
+  if (received_.size() - open_line_ > kMaxLineBytes) closed_ = true;
+}
+
 std::optional<std::string> LineChannel::TakeLine() {
-  const std::size_t end = received_.find('\n');
-  if (end == std::string::npos) return std::nullopt;
-  std::string line = received_.substr(0, end);
-  received_.erase(0, end + 1);
+  if (taken_ == open_line_) return std::nullopt;
+  const std::size_t end = received_.find('\n', taken_);
+  std::string line = received_.substr(taken_, end - taken_);
+  taken_ = end + 1;
   return line;
 }
 
@@ -87,10 +130,22 @@ bool LineChannel::AwaitData(int timeout_ms) {
   return true;
 }
 
-std::string EngineSocketPath() {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && *runtime != '\0') return std::string(runtime) + "/keyloom-ibus.socket";
-  return "/tmp/keyloom-ibus-" + std::to_string(getuid()) + ".socket";
+std::optional<std::string> EngineSocketPath() {
+  return EngineSocketPath(std::getenv("XDG_RUNTIME_DIR"), "/tmp");
+}
+
+std::optional<std::string> EngineSocketPath(const char* runtime_folder,
+                                            const std::string& shared_folder) {
+  if (runtime_folder != nullptr && *runtime_folder != '\0') {
+    if (!OnlyThisUserEnters(runtime_folder)) return std::nullopt;
+    return std::string(runtime_folder) + "/keyloom-ibus.socket";
+  }
+  // Without a runtime folder, one of the user's own in the shared folder, which anyone else
+  // could have made first: it is used only when it is the user's and closed to everyone else.
+  const std::string folder = shared_folder + "/keyloom-" + std::to_string(getuid());
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+  if (!OnlyThisUserEnters(folder)) return std::nullopt;
+  return folder + "/ibus.socket";
 }
 
 int ListenAt(const std::string& path) {
@@ -117,7 +172,8 @@ int ConnectTo(const std::string& path) {
   if (!FillAddress(path, address)) return -1;
   const int connection = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (connection < 0) return -1;
-  if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+  if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      !PeerIsThisUser(connection)) {
     close(connection);
     return -1;
   }
@@ -127,9 +183,7 @@ int ConnectTo(const std::string& path) {
 int AcceptSameUser(int listener) {
   const int connection = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
   if (connection < 0) return -1;
-  ucred peer{};
-  socklen_t size = sizeof peer;
-  if (getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != getuid()) {
+  if (!PeerIsThisUser(connection)) {
     close(connection);
     return -1;
   }

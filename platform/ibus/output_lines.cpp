@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ibus/engine_protocol.h"
+#include "platform/ibus/line_channel.h"
 #include "platform/key_event.h"
 #include "platform/text.h"
 
@@ -66,6 +67,10 @@ unsigned int UsEvdevCode(char32_t c) {
   return 0;
 }
 
+// A commit's line, with every byte percent-encoded, stays within the engine's line limit.
+constexpr std::size_t kMaxCommitBytes = 16 * 1024;
+static_assert(kMaxCommitBytes * 3 + 16 < LineChannel::kMaxLineBytes);
+
 unsigned int StateOf(int modifiers) {
   unsigned int state = 0;
   if ((modifiers & kShiftMask) != 0) state |= 1 << 0;
@@ -100,6 +105,7 @@ std::vector<std::string> OutputLines(std::span<const KeyAction> actions) {
         if (c == 0) c = action.character;
       }
       AppendUtf8(text, c);
+      if (text.size() >= kMaxCommitBytes) flush_text();
       continue;
     }
     flush_text();

@@ -37,6 +37,8 @@ class DpapiPrivateFiles final : public PrivateFiles {
                     out);
   }
 
+  bool Missing(const std::string& path) override { return OwnerOnlyFiles().Missing(path); }
+
   bool Replace(const std::string& path, std::string_view content) override {
     DATA_BLOB in = BlobOf(content);
     DATA_BLOB out{};

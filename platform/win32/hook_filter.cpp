@@ -31,12 +31,12 @@ bool HookFilter::Filter(const LowLevelKey& key, int modifiers, KeyHandler* handl
     return true;
   }
   if (!key.down || handler == nullptr) return false;
-  KeyEvent event{ReportedKeyCode(key.virtual_key),
-                 modifiers,
-                 false,
-                 key.layout_char,
-                 key.in_password_field,
-                 key.application};
+  KeyEvent event;
+  event.key_code = ReportedKeyCode(key.virtual_key);
+  event.modifiers = modifiers;
+  event.layout_char = key.layout_char;
+  event.in_password_field = key.in_password_field;
+  event.application = key.application;
   // The hook must answer whatever happens; a fault in the handler lets the key through.
   // A modal loop inside the handler may run the hook again for another key.
   const bool outer = state_.handling_key;

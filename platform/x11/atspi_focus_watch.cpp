@@ -12,9 +12,13 @@ constexpr const char* kFocusEvent = "object:state-changed:focused";
 constexpr int kCallTimeoutMs = 250;
 
 void OnEvent(AtspiEvent* event, void* data) {
-  const bool password =
-      atspi_accessible_get_role(event->source, nullptr) == ATSPI_ROLE_PASSWORD_TEXT;
-  static_cast<AtspiFocusWatch*>(data)->OnFocusEvent(event->source, event->detail1 != 0, password);
+  using Role = AtspiFocusWatch::Role;
+  const AtspiRole role = atspi_accessible_get_role(event->source, nullptr);
+  static_cast<AtspiFocusWatch*>(data)->OnFocusEvent(event->source, event->detail1 != 0,
+                                                    role == ATSPI_ROLE_PASSWORD_TEXT
+                                                        ? Role::kPasswordText
+                                                    : role == ATSPI_ROLE_TERMINAL ? Role::kTerminal
+                                                                                  : Role::kOther);
   g_boxed_free(ATSPI_TYPE_EVENT, event);
 }
 
@@ -64,13 +68,15 @@ AtspiFocusWatch::~AtspiFocusWatch() {
   g_object_unref(listener);
 }
 
-void AtspiFocusWatch::OnFocusEvent(void* source, bool focused, bool password_role) {
-  // A password field that loses the focus, to anything, ends it; a field that gains it decides.
+void AtspiFocusWatch::OnFocusEvent(void* source, bool focused, Role role) {
+  // A field that loses the focus, to anything, ends its kind; a field that gains it decides.
   if (focused) {
-    in_password_field_ = password_role;
+    in_password_field_ = role == Role::kPasswordText;
+    in_terminal_ = role == Role::kTerminal;
     SetFocused(source);
   } else {
-    if (password_role) in_password_field_ = false;
+    if (role == Role::kPasswordText) in_password_field_ = false;
+    if (role == Role::kTerminal) in_terminal_ = false;
     if (source == focused_) SetFocused(nullptr);
   }
 }

@@ -20,13 +20,16 @@ class AtspiFocusWatch {
   AtspiFocusWatch& operator=(const AtspiFocusWatch&) = delete;
 
   bool InPasswordField() const { return in_password_field_; }
+  bool InTerminal() const { return in_terminal_; }
   // The caret of the focused text on the screen, asked of its application (a round trip on
   // the bus). nullopt when the focused accessible has no text or has lost the focus since.
   std::optional<ScreenRect> CaretRect() const;
 
+  // The roles of a focused accessible that matter here.
+  enum class Role { kOther, kPasswordText, kTerminal };
   // One focus event of `source` (an AtspiAccessible): `focused` says whether it gained or lost
   // the focus.
-  void OnFocusEvent(void* source, bool focused, bool password_role);
+  void OnFocusEvent(void* source, bool focused, Role role);
 
  private:
   AtspiFocusWatch() = default;
@@ -35,6 +38,7 @@ class AtspiFocusWatch {
   void* listener_ = nullptr;  // the AtspiEventListener
   void* focused_ = nullptr;   // the AtspiAccessible that has the focus, referenced
   bool in_password_field_ = false;
+  bool in_terminal_ = false;
 };
 
 }  // namespace keyloom

@@ -317,12 +317,13 @@ HeldKeys X11KeyboardHook::TakeOverPendingKey() {
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   // While a modal dialog waits for the user, the handler that opened it has not returned.
   if (handler_ == nullptr || ModalDialogOpen()) return false;
-  KeyEvent key{VirtualKey(keycode, state),
-               ModifierMaskFromState(state),
-               false,
-               LayoutCharacter(keycode, state),
-               focus_watch_ != nullptr && focus_watch_->InPasswordField(),
-               focused_application_.Current()};
+  KeyEvent key;
+  key.key_code = VirtualKey(keycode, state);
+  key.modifiers = ModifierMaskFromState(state);
+  key.layout_char = LayoutCharacter(keycode, state);
+  key.in_password_field = focus_watch_ != nullptr && focus_watch_->InPasswordField();
+  key.in_terminal = focus_watch_ != nullptr && focus_watch_->InTerminal();
+  key.application = focused_application_.Current();
   const bool outer = reporting_;
   reporting_ = true;
   try {

@@ -44,7 +44,12 @@ int RunLinuxProgram(std::string_view program_name, char* argv0, const ProgramBod
   std::unique_ptr<Platform> platform;
   IbusPlatform* input_method = nullptr;
   if (frontend == Frontend::kInputMethod) {
-    std::unique_ptr<IbusPlatform> ibus = IbusPlatform::Create();
+    std::string error;
+    std::unique_ptr<IbusPlatform> ibus = IbusPlatform::Create(error);
+    if (!ibus) {
+      ShowStartupError(program_name, error, true);
+      return 1;
+    }
     input_method = ibus.get();
     platform = std::move(ibus);
   } else if (frontend == Frontend::kX11) {

@@ -69,8 +69,7 @@ bool EngineHub::Listen(const std::string& socket_path) {
 
 void EngineHub::AcceptProgram(int listener) {
   const int program = AcceptSameUser(listener);
-  if (program < 0) return;
-  relay_.AddProgram(program);
+  if (program < 0 || !relay_.AddProgram(program)) return;
   g_unix_fd_add(program, G_IO_IN, OnProgramData, nullptr);
 }
 
@@ -86,11 +85,14 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   if ((state & IBUS_FORWARD_MASK) != 0) return FALSE;
   if ((state & IBUS_RELEASE_MASK) != 0) return withheld_keycodes_.erase(keycode) > 0;
   if (relay_.program_count() == 0 && !output_.Busy()) return FALSE;
-  KeyReport key;
-  key.keyval = keyval;
-  key.keycode = keycode;
-  key.state = state & IBUS_MODIFIER_MASK;
-  key.in_password_field = InPasswordField();
+  KeyReport key = FieldReport();
+  // Any program of the user may connect: the keys of a password go to none of them, only the
+  // news that a key was typed there, which ends a word.
+  if (!key.in_password_field) {
+    key.keyval = keyval;
+    key.keycode = keycode;
+    key.state = state & IBUS_MODIFIER_MASK;
+  }
   key.application = application_;
   answering_ = true;
   bool withheld = relay_.Report(key);
@@ -183,11 +185,16 @@ void EngineHub::ShowTable(const ProgramMessage& message) {
   ibus_engine_update_lookup_table(focused_, table, TRUE);
 }
 
-bool EngineHub::InPasswordField() const {
-  if (focused_ == nullptr) return false;
+KeyReport EngineHub::FieldReport() const {
+  KeyReport key;
+  if (focused_ == nullptr) return key;
   guint purpose = 0, hints = 0;
   ibus_engine_get_content_type(focused_, &purpose, &hints);
-  return purpose == IBUS_INPUT_PURPOSE_PASSWORD || purpose == IBUS_INPUT_PURPOSE_PIN;
+  key.in_password_field =
+      purpose == IBUS_INPUT_PURPOSE_PASSWORD || purpose == IBUS_INPUT_PURPOSE_PIN;
+  key.in_private_field = (hints & IBUS_INPUT_HINT_PRIVATE) != 0;
+  key.in_terminal = purpose == IBUS_INPUT_PURPOSE_TERMINAL;
+  return key;
 }
 
 bool EngineHub::TypesForwardedText() const { return client_module_.starts_with("gtk"); }
@@ -205,6 +212,7 @@ void EngineHub::Commit(const std::string& text) {
 }
 
 void EngineHub::ForwardText(const std::string& text) {
+  if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) return;
   for (const gchar* c = text.c_str(); *c != '\0'; c = g_utf8_next_char(c)) {
     const gunichar character = g_utf8_get_char(c);
     const guint keyval = character == '\n'   ? IBUS_KEY_Return

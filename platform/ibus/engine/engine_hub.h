@@ -37,7 +37,8 @@ class EngineHub final : private InputTarget {
 
   void OnMessage(const ProgramMessage& message);
   void ShowTable(const ProgramMessage& message);
-  bool InPasswordField() const;
+  // The kind of the focused field, as its client tells it.
+  KeyReport FieldReport() const;
 
   bool SupportsSurroundingText() const override;
   void Commit(const std::string& text) override;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "platform/ibus/engine/engine_hub.h"
 #include "platform/ibus/engine/keyloom_engine.h"
@@ -46,8 +48,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   g_signal_connect(bus, "disconnected", G_CALLBACK(ibus_quit), nullptr);
-  if (!keyloom::EngineHub::Get().Listen(keyloom::EngineSocketPath())) {
-    std::cerr << "keyloom-ibus-engine: cannot listen at " << keyloom::EngineSocketPath() << ".\n";
+  const std::optional<std::string> socket_path = keyloom::EngineSocketPath();
+  if (!socket_path) {
+    std::cerr << "keyloom-ibus-engine: no folder that only this user can enter for the socket "
+                 "(set XDG_RUNTIME_DIR to one).\n";
+    return 1;
+  }
+  if (!keyloom::EngineHub::Get().Listen(*socket_path)) {
+    std::cerr << "keyloom-ibus-engine: cannot listen at " << *socket_path << ".\n";
     return 1;
   }
   IBusFactory* factory = ibus_factory_new(ibus_bus_get_connection(bus));

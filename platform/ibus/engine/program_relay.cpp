@@ -1,7 +1,6 @@
 #include "platform/ibus/engine/program_relay.h"
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 namespace keyloom {
@@ -10,8 +9,11 @@ ProgramRelay::ProgramRelay(std::function<void(const ProgramMessage&)> on_message
                            int answer_timeout_ms)
     : on_message_(std::move(on_message)), answer_timeout_ms_(answer_timeout_ms) {}
 
-void ProgramRelay::AddProgram(int socket) {
-  programs_.push_back({std::make_unique<LineChannel>(socket), last_sequence_, false});
+bool ProgramRelay::AddProgram(int socket) {
+  auto channel = std::make_unique<LineChannel>(socket);
+  if (programs_.size() >= kMaxPrograms) return false;
+  programs_.push_back({std::move(channel), last_sequence_, last_sequence_, false});
+  return true;
 }
 
 std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long sequence) {
@@ -19,7 +21,9 @@ std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long se
     const std::optional<ProgramMessage> message = ParseProgramLine(*line);
     if (!message) continue;
     if (message->kind != ProgramMessage::Kind::kDone) {
-      on_message_(*message);
+      const bool output = message->kind == ProgramMessage::Kind::kCommit ||
+                          message->kind == ProgramMessage::Kind::kForward;
+      if (!output || program.answered < program.reported) on_message_(*message);
       continue;
     }
     program.answered = message->sequence;
@@ -28,9 +32,9 @@ std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long se
   return std::nullopt;
 }
 
-bool ProgramRelay::AwaitAnswer(Program& program, unsigned long sequence) {
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(answer_timeout_ms_);
+bool ProgramRelay::AwaitAnswer(Program& program, unsigned long sequence,
+                               std::chrono::steady_clock::time_point deadline) {
+  program.channel->ReadAvailable();
   while (true) {
     if (std::optional<bool> withheld = HandleLines(program, sequence)) return *withheld;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -44,7 +48,12 @@ bool ProgramRelay::AwaitAnswer(Program& program, unsigned long sequence) {
 bool ProgramRelay::Report(KeyReport key) {
   key.sequence = ++last_sequence_;
   const std::string line = KeyLine(key);
-  for (Program& program : programs_) program.channel->Write(line);
+  for (Program& program : programs_) {
+    // One that stopped reading is dropped when its queue is full; it may connect again.
+    if (program.channel->Write(line)) program.reported = key.sequence;
+  }
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(answer_timeout_ms_);
   bool withheld = false;
   for (Program& program : programs_) {
     if (program.late) {
@@ -59,7 +68,7 @@ bool ProgramRelay::Report(KeyReport key) {
       if (program.answered + 1 != key.sequence) continue;
       program.late = false;
     }
-    withheld = AwaitAnswer(program, key.sequence) || withheld;
+    withheld = AwaitAnswer(program, key.sequence, deadline) || withheld;
   }
   RemoveClosed();
   return withheld;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -10,20 +12,25 @@
 namespace keyloom {
 
 // The engine's side of the programs that are connected to it: each key press goes to every
-// program, and the engine waits for their answers before the key goes on to the application,
-// applying what they send meanwhile in the order they sent it.
+// program, and the engine waits for their answers, together for at most one answer time,
+// before the key goes on to the application, applying what they send meanwhile in the order
+// they sent it. Text and keys are taken from a program only while a key waits for its answer.
 class ProgramRelay {
  public:
   // A program that has not answered within this time is left behind: the key goes on, and
   // later keys do not wait for that program until it has caught up.
   static constexpr int kAnswerTimeoutMs = 400;
+  // Both programs, and room for them to connect again before their old connections are seen
+  // to have closed.
+  static constexpr std::size_t kMaxPrograms = 8;
 
   // `on_message` gets every message but the answers, in order; a program that goes away
   // leaves a kHide for its candidate list.
   explicit ProgramRelay(std::function<void(const ProgramMessage&)> on_message,
                         int answer_timeout_ms = kAnswerTimeoutMs);
 
-  void AddProgram(int socket);
+  // Takes over `socket`; false (and closed) when kMaxPrograms are connected already.
+  bool AddProgram(int socket);
   // Reports `key` (its sequence is set here) to every program and waits for their answers;
   // whether any program withheld the key.
   bool Report(KeyReport key);
@@ -39,13 +46,15 @@ class ProgramRelay {
   struct Program {
     std::unique_ptr<LineChannel> channel;
     unsigned long answered = 0;  // the last key it answered
+    unsigned long reported = 0;  // the last key it was sent
     bool late = false;
   };
 
   // Handles the program's complete lines; the answer to `sequence` ends the handling and
   // tells whether it withheld the key.
   std::optional<bool> HandleLines(Program& program, unsigned long sequence);
-  bool AwaitAnswer(Program& program, unsigned long sequence);
+  bool AwaitAnswer(Program& program, unsigned long sequence,
+                   std::chrono::steady_clock::time_point deadline);
   void RemoveClosed();
 
   std::function<void(const ProgramMessage&)> on_message_;

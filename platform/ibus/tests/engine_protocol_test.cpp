@@ -6,24 +6,27 @@ namespace keyloom {
 namespace {
 
 TEST(EngineProtocolTest, TextsSurviveTheLineWhateverTheyHold) {
-  for (const std::string& text :
-       std::vector<std::string>{"", "plain", "two words", "line\nbreak\ttab", "100% sure",
-                                "Grüße ☃ 天地", std::string("nul\0byte", 8), "%41"}) {
+  for (const std::string& text : std::vector<std::string>{
+           "", "plain", "two words", "line\nbreak\ttab", "100% sure", "Grüße ☃ 天地", "%41"}) {
     const std::string encoded = EncodeText(text);
     EXPECT_EQ(encoded.find_first_of(" \n\t\r"), std::string::npos) << encoded;
     EXPECT_EQ(DecodeText(encoded), text);
   }
-  for (const char* broken : {"%", "%4", "%G1", "abc%z0"})
-    EXPECT_EQ(DecodeText(broken), std::nullopt);
+  // Malformed escapes, a NUL, a cut lead byte, a lone continuation byte, an overlong form.
+  for (const char* broken :
+       {"%", "%4", "%G1", "abc%z0", "nul%00byte", "cut%F0", "cut%E2%98", "%80", "%C0%AF"})
+    EXPECT_EQ(DecodeText(broken), std::nullopt) << broken;
 }
 
 TEST(EngineProtocolTest, KeyLinesRoundTrip) {
-  const KeyReport key{7, 0xFFBE, 59, 5, true, "gnome text editor"};
-  EXPECT_EQ(ParseKeyLine(KeyLine(key)), key);
-  const KeyReport no_application{8, 'a', 30, 0, false, ""};
-  EXPECT_EQ(ParseKeyLine(KeyLine(no_application)), no_application);
-  for (const char* broken : {"", "key", "key 1 2 3 4 5", "key 1 2 3 4 2 app", "key x 2 3 4 0 a",
-                             "done 1 1", "key 1 2 3 4 0 a b"}) {
+  const KeyReport password{7, 0, 0, 0, true, false, false, "gnome text editor"};
+  const KeyReport private_terminal{8, 0xFFBE, 59, 5, false, true, true, "kgx"};
+  const KeyReport no_application{9, 'a', 30, 0, false, false, false, ""};
+  for (const KeyReport& key : {password, private_terminal, no_application}) {
+    EXPECT_EQ(ParseKeyLine(KeyLine(key)), key) << KeyLine(key);
+  }
+  for (const char* broken : {"", "key", "key 1 2 3 4 5", "key 1 2 3 4 8 app", "key x 2 3 4 0 a",
+                             "done 1 1", "key 1 2 3 4 0 a b", "key 1 2 3 4 0 %FF"}) {
     EXPECT_EQ(ParseKeyLine(broken), std::nullopt) << broken;
   }
 }
@@ -55,8 +58,9 @@ TEST(EngineProtocolTest, ProgramLinesRoundTrip) {
   done.withheld = true;
   EXPECT_EQ(ParseProgramLine(DoneLine(42, true)), done);
 
-  for (const char* broken : {"", "hide now", "commit", "forward 1 2", "table", "table x a",
-                             "done 1", "done 1 yes", "key 1 2 3 4 0 a"}) {
+  for (const char* broken :
+       {"", "hide now", "commit", "forward 1 2", "table", "table x a", "done 1", "done 1 yes",
+        "key 1 2 3 4 0 a", "commit %F0", "table 0 ok %00"}) {
     EXPECT_EQ(ParseProgramLine(broken), std::nullopt) << broken;
   }
 }

@@ -53,7 +53,7 @@ TEST(IbusKeyMappingTest, KeysReadAsTheOtherBackendsReportThem) {
       {"ru М with Caps Lock", 0x6ED, 47, kLock, 'V', 0, U'м'},
   };
   for (const Case& c : cases) {
-    const KeyReport key{1, c.keyval, c.keycode, c.state, false, "app"};
+    const KeyReport key{1, c.keyval, c.keycode, c.state, false, false, false, "app"};
     const KeyEvent event = KeyEventFromReport(key);  // its application points into `key`
     EXPECT_EQ(event.key_code, c.key_code) << c.what;
     EXPECT_EQ(event.modifiers, c.modifiers) << c.what;
@@ -62,9 +62,14 @@ TEST(IbusKeyMappingTest, KeysReadAsTheOtherBackendsReportThem) {
   }
 }
 
-TEST(IbusKeyMappingTest, PasswordFieldIsPassedOn) {
-  EXPECT_TRUE(KeyEventFromReport({1, 'a', 30, 0, true, ""}).in_password_field);
-  EXPECT_FALSE(KeyEventFromReport({1, 'a', 30, 0, false, ""}).in_password_field);
+TEST(IbusKeyMappingTest, TheKindOfFieldIsPassedOn) {
+  const KeyEvent password = KeyEventFromReport({1, 0, 0, 0, true, false, false, ""});
+  EXPECT_TRUE(password.in_password_field);
+  EXPECT_EQ(password.key_code, 0);
+  const KeyEvent other = KeyEventFromReport({1, 'a', 30, 0, false, true, true, ""});
+  EXPECT_FALSE(other.in_password_field);
+  EXPECT_TRUE(other.in_private_field);
+  EXPECT_TRUE(other.in_terminal);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/ibus/engine_protocol.h"
+#include "platform/ibus/line_channel.h"
 #include "platform/key_event.h"
+#include "platform/text.h"
 
 namespace keyloom {
 namespace {
@@ -45,6 +47,26 @@ TEST(OutputLinesTest, TextIsCommittedAndKeysAreForwarded) {
        {ForwardLine(0xFFAF, 98, 0), ForwardLine(0xFFCD, 186, 0)}},
   };
   for (const Case& c : cases) EXPECT_EQ(c.lines, c.expected) << c.what;
+}
+
+TEST(OutputLinesTest, ALongTextGoesInCommitsThatTheEngineTakesAndJoinWhole) {
+  std::vector<KeyAction> actions;
+  std::string text;
+  for (int i = 0; i < 40'000; ++i) {
+    const char32_t c = i % 3 == 0 ? U'天' : U'a' + static_cast<char32_t>(i % 26);
+    actions.push_back(KeyAction::Character(c));
+    AppendUtf8(text, c);
+  }
+  std::string joined;
+  const std::vector<std::string> lines = OutputLines(actions);
+  EXPECT_GT(lines.size(), 1u);
+  for (const std::string& line : lines) {
+    EXPECT_LE(line.size(), LineChannel::kMaxLineBytes);
+    const std::optional<ProgramMessage> message = ParseProgramLine(line);
+    ASSERT_TRUE(message.has_value());
+    joined += message->text;
+  }
+  EXPECT_EQ(joined, text);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <memory>
 #include <vector>
@@ -42,7 +43,9 @@ class ProgramRelayTest : public testing::Test {
   std::vector<ProgramMessage> messages_;
   ProgramRelay relay_{[this](const ProgramMessage& m) { messages_.push_back(m); }, 50};
 
-  static KeyReport Key(unsigned int keyval) { return {0, keyval, 30, 0, false, "gedit"}; }
+  static KeyReport Key(unsigned int keyval) {
+    return {0, keyval, 30, 0, false, false, false, "gedit"};
+  }
 };
 
 TEST_F(ProgramRelayTest, WithoutProgramsNothingIsWithheld) {
@@ -85,15 +88,15 @@ TEST_F(ProgramRelayTest, ASilentProgramIsLeftBehindUntilItCatchesUp) {
   EXPECT_TRUE(relay_.Report(Key('c')));
 }
 
-TEST_F(ProgramRelayTest, OutputOutsideAKeyIsReadWhenItArrives) {
+TEST_F(ProgramRelayTest, OutsideAKeyOnlyTheCandidateListIsTaken) {
   ScriptedProgram keyloom(relay_);
   keyloom.Say(HideLine());
   keyloom.Say("nonsense");
-  keyloom.Say(CommitLine("rest"));
+  keyloom.Say(CommitLine("typed by no key"));
+  keyloom.Say(ForwardLine(0xFF0D, 28, 0));
   EXPECT_TRUE(relay_.ReadFrom(keyloom.relay_end()));
-  ASSERT_EQ(messages_.size(), 2u);
+  ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].kind, ProgramMessage::Kind::kHide);
-  EXPECT_EQ(messages_[1].text, "rest");
 }
 
 TEST_F(ProgramRelayTest, OutputReadTogetherWithAnAnswerIsHandledAfterTheKey) {
@@ -107,6 +110,31 @@ TEST_F(ProgramRelayTest, OutputReadTogetherWithAnAnswerIsHandledAfterTheKey) {
   relay_.HandleLinesReadAhead();
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].words, (std::vector<std::string>{"held", "help"}));
+}
+
+TEST_F(ProgramRelayTest, AProgramThatStopsReadingIsDroppedAndHoldsNoKey) {
+  ScriptedProgram stopped(relay_), quick(relay_);
+  // It never reads: its socket fills, then its queue, and then it is dropped. Were a write to
+  // wait for it, this loop would never end.
+  for (unsigned long sequence = 1; relay_.program_count() == 2; ++sequence) {
+    quick.Say(DoneLine(sequence, false));
+    EXPECT_FALSE(relay_.Report(Key('a')));
+    quick.Keys();
+    ASSERT_LT(sequence, 100'000u);
+  }
+  EXPECT_EQ(relay_.program_count(), 1u);
+}
+
+TEST_F(ProgramRelayTest, ProgramsBeyondTheLimitAreTurnedAway) {
+  std::vector<std::unique_ptr<ScriptedProgram>> programs;
+  for (std::size_t i = 0; i < ProgramRelay::kMaxPrograms; ++i) {
+    programs.push_back(std::make_unique<ScriptedProgram>(relay_));
+  }
+  int ends[2];
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+  EXPECT_FALSE(relay_.AddProgram(ends[0]));
+  EXPECT_EQ(relay_.program_count(), ProgramRelay::kMaxPrograms);
+  close(ends[1]);
 }
 
 TEST_F(ProgramRelayTest, AProgramThatLeavesIsDroppedAndItsCandidatesHidden) {

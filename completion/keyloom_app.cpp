@@ -64,6 +64,7 @@ void KeyloomApp::Start() {
     prediction_.Reset();
   });
   app_shell_.RestorePause();
+  app_shell_.NoticeUndetectedPasswordFields();
   window_->Show();
   platform_.hook().Start(*this);
 }

@@ -51,6 +51,7 @@ bool QuipcastApp::Start() {
     hook.SetWithholdableKeys(paused ? std::span<const int>() : std::span<const int>(kFunctionKeys));
   });
   app_shell_.RestorePause();
+  app_shell_.NoticeUndetectedPasswordFields();
   return hook.Start(*this);
 }
 

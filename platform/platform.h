@@ -36,6 +36,9 @@ class Platform {
   virtual CaretLocator& caret() = 0;
   virtual const AnsiCodePage& code_page() = 0;
   virtual const AppFolders& folders() = 0;
+  // Whether the backend can tell password fields in this session (on X11 it needs the
+  // accessibility bus).
+  virtual bool DetectsPasswordFields() const { return true; }
 };
 
 }  // namespace keyloom

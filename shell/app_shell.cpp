@@ -97,6 +97,16 @@ void AppShell::RestorePause() {
   }
 }
 
+void AppShell::NoticeUndetectedPasswordFields() {
+  if (platform_.DetectsPasswordFields() || !window_.MenuChecked(kPasswordFieldsItem) ||
+      ReadSetting(shell_.settings(), kOptionsSection, kUndetectedPasswordFieldsToldSetting, "0") ==
+          "1") {
+    return;
+  }
+  WriteSetting(shell_.settings(), kOptionsSection, kUndetectedPasswordFieldsToldSetting, "1");
+  Notify(kUndetectedPasswordFieldsNotice);
+}
+
 void AppShell::SetPaused(bool paused) {
   paused_ = paused;
   window_.SetMenuText(kPauseItem, paused ? kResumeCaption : kPauseCaption);

@@ -65,6 +65,14 @@ class AppShell : public TrayEvents {
   }
   // Start-up: pauses when the program was paused when it last ran.
   void RestorePause();
+  // Start-up: tells the user, once, that password fields cannot be told in this session, when
+  // the user counts on leaving them alone.
+  void NoticeUndetectedPasswordFields();
+  static constexpr std::string_view kUndetectedPasswordFieldsNotice =
+      "Password fields cannot be recognized in this session (it has no accessibility bus), so "
+      "they are not left alone: pause before typing a password.";
+  static constexpr std::string_view kUndetectedPasswordFieldsToldSetting =
+      "UndetectedPasswordFieldsTold";
   // Whether the program must leave this key to the window: it is paused, the key goes to an
   // excluded application, or to a password field and the user has not asked to be helped
   // there. Called once for every key: it also notes the application the user typed in last.

@@ -29,7 +29,9 @@ class FakePlatform final : public Platform {
   FakeCaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
+  bool DetectsPasswordFields() const override { return detects_password_fields_; }
 
+  void set_detects_password_fields(bool detects) { detects_password_fields_ = detects; }
   FakeClock& mutable_clock() { return clock_; }
   AppFolders& mutable_folders() { return folders_; }
 
@@ -43,6 +45,7 @@ class FakePlatform final : public Platform {
   FakePrivateFiles private_files_{files_};
   FakeCaretLocator caret_;
   AppFolders folders_;
+  bool detects_password_fields_ = true;
 };
 
 }  // namespace keyloom

@@ -66,6 +66,7 @@ class X11Platform final : public Platform {
   CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
+  bool DetectsPasswordFields() const override { return focus_watch_ != nullptr; }
 
  private:
   X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_display,

@@ -11,6 +11,7 @@
 #include "quipcast/quipcast_window_design.h"
 #include "shell/app_texts.h"
 #include "shell/fake/fake_shell.h"
+#include "shell/settings.h"
 
 namespace keyloom {
 namespace {
@@ -66,6 +67,39 @@ INSTANTIATE_TEST_SUITE_P(
         TrayCase{kK, TrayMouse::kMove, false}, TrayCase{kK, TrayMouse::kLeftDown, true},
         TrayCase{kK, TrayMouse::kLeftUp, false}, TrayCase{kK, TrayMouse::kLeftDoubleClick, false},
         TrayCase{kK, TrayMouse::kRightDown, false}, TrayCase{kK, TrayMouse::kRightUp, false}));
+
+TEST_F(AppShellTest, PasswordFieldsThatCannotBeToldAreToldOnceWhenTheUserCountsOnThem) {
+  struct Case {
+    const char* what;
+    bool detects;
+    bool leave_alone;
+    bool told_before;
+    bool tells;
+  };
+  const Case cases[] = {
+      {"detected", true, true, false, false},
+      {"undetected", false, true, false, true},
+      {"undetected, told before", false, true, true, false},
+      {"undetected, not left alone anyway", false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    platform_.set_detects_password_fields(c.detects);
+    WriteSetting(shell_.settings(), kOptionsSection, AppShell::kPasswordFieldsItem,
+                 c.leave_alone ? "1" : "0");
+    WriteSetting(shell_.settings(), kOptionsSection, AppShell::kUndetectedPasswordFieldsToldSetting,
+                 c.told_before ? "1" : "0");
+    Start(Program::kKeyloom);
+    const std::size_t before = tray().notifications().size();
+    app_->NoticeUndetectedPasswordFields();
+    app_->NoticeUndetectedPasswordFields();  // a second start-up in the same session
+    shell_.Advance(AppShell::kNoticeDelayMs);
+    const std::size_t told = tray().notifications().size() - before;
+    EXPECT_EQ(told, c.tells ? 1u : 0u) << c.what;
+    if (told > 0) {
+      EXPECT_EQ(tray().notifications().back().text, AppShell::kUndetectedPasswordFieldsNotice);
+    }
+  }
+}
 
 TEST_F(AppShellTest, UnknownTrayCodesDoNothing) {
   AppShell& app = Start(Program::kQuipcast);

@@ -90,6 +90,7 @@ e2e_environment() {
   chmod 700 "$XDG_RUNTIME_DIR"
   export LC_ALL=C.UTF-8 QT_QPA_PLATFORMTHEME= QT_FONT_DPI=96
   unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
+  set_options
 }
 
 # start_display [XVFB_OPTIONS...]: Xvfb on a free display number that it picks itself. It does
@@ -128,10 +129,11 @@ start_gtk_client() {
 }
 
 # set_options NAME=VALUE...: Keyloom.conf holds these values of its Options section only, as
-# if the user had chosen them before the programs start.
+# if the user had chosen them before the programs start. The user was told already that a
+# session without an accessibility bus cannot tell password fields, as most tests run so.
 set_options() {
   mkdir -p "$XDG_CONFIG_HOME/Keyloom"
-  printf '[Options]\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
+  printf '[Options]\nUndetectedPasswordFieldsTold=1\n' >"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
   printf '%s\n' "$@" >>"$XDG_CONFIG_HOME/Keyloom/Keyloom.conf"
 }
 

@@ -1,9 +1,24 @@
 #include "completion/learned_words_keeper.h"
 
+#include <cstdlib>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace keyloom {
+namespace {
+
+std::vector<LearnedWordsKeeper*>& LiveKeepers() {
+  static std::vector<LearnedWordsKeeper*> keepers;
+  return keepers;
+}
+
+// A program that exit() ends (its display went away at logout) unwinds nothing of its own.
+void SaveAtExit() {
+  for (LearnedWordsKeeper* keeper : LiveKeepers()) keeper->SaveBeforeTheEnd();
+}
+
+}  // namespace
 
 LearnedWordsKeeper::LearnedWordsKeeper(Shell& shell, Platform& platform,
                                        std::function<void(std::string_view notice)> notify)
@@ -11,9 +26,18 @@ LearnedWordsKeeper::LearnedWordsKeeper(Shell& shell, Platform& platform,
       notify_(std::move(notify)),
       save_timer_(shell.CreateTimer([this] { Save(); })) {
   save_timer_->SetInterval(kSaveDelayMs);
+  // The list is made before the exit handler is registered, so that it outlives its use there.
+  LiveKeepers().push_back(this);
+  static const bool registered = std::atexit(SaveAtExit) == 0;
+  (void)registered;
 }
 
 LearnedWordsKeeper::~LearnedWordsKeeper() {
+  std::erase(LiveKeepers(), this);
+  SaveBeforeTheEnd();
+}
+
+void LearnedWordsKeeper::SaveBeforeTheEnd() {
   // Nothing is left to tell at the end.
   notify_ = nullptr;
   Flush();

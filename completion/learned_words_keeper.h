@@ -38,6 +38,9 @@ class LearnedWordsKeeper {
   void Changed();
   // Saves a pending change at once.
   void Flush();
+  // Saves a pending change at once and tells nothing more; also runs when exit() ends the
+  // program.
+  void SaveBeforeTheEnd();
   // Forgets every word and phrase and removes the file; false when the file could not be
   // removed.
   bool ForgetAll();

@@ -11,6 +11,7 @@
 #include "platform/ibus/ibus_keyboard_hook.h"
 #include "platform/ibus/ibus_output.h"
 #include "platform/ibus/line_channel.h"
+#include "platform/linux/linux_files.h"
 #include "platform/x11/linux_app_folders.h"
 #include "platform/x11/qt_clock.h"
 #include "platform/x11/qt_program_starter.h"
@@ -42,8 +43,8 @@ class IbusPlatformImpl final : public IbusPlatform {
   Clipboard& clipboard() override { return clipboard_; }
   ProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
-  FileSystem& files() override { return StandardFileSystem(); }
-  PrivateFiles& private_files() override { return OwnerOnlyFiles(); }
+  FileSystem& files() override { return LinuxFileSystem(); }
+  PrivateFiles& private_files() override { return LinuxPrivateFiles(); }
   CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "platform/linux/linux_files.h"
 #include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/linux_app_folders.h"
 #include "platform/x11/qt_clock.h"
@@ -62,7 +63,7 @@ class X11Platform final : public Platform {
   ProgramStarter& programs() override { return programs_; }
   const Clock& clock() override { return clock_; }
   FileSystem& files() override;
-  PrivateFiles& private_files() override { return OwnerOnlyFiles(); }
+  PrivateFiles& private_files() override { return LinuxPrivateFiles(); }
   CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
@@ -123,7 +124,7 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
               [this](int keycode) { return hook_->TakeUnheardPress(keycode); }})),
       folders_(CurrentAppFolders()) {}
 
-FileSystem& X11Platform::files() { return StandardFileSystem(); }
+FileSystem& X11Platform::files() { return LinuxFileSystem(); }
 
 const AnsiCodePage& X11Platform::code_page() { return Windows1252(); }
 

@@ -12,6 +12,7 @@
 #include "shell/candidate_list_shell.h"
 #include "shell/qt/input_source_notice.h"
 #include "shell/qt/qt_settings_store.h"
+#include "shell/qt/quit_on_signals.h"
 #include "shell/qt/startup_error.h"
 
 namespace keyloom {
@@ -69,6 +70,7 @@ int RunLinuxProgram(std::string_view program_name, char* argv0, const ProgramBod
   int qt_argc = 1;
   char* qt_argv[] = {argv0, nullptr};
   QApplication app(qt_argc, qt_argv);
+  const QuitOnSignals quit_on_signals;
   int exit_code = 1;
   std::string error;
   if (std::unique_ptr<Shell> shell = CreateShell(error)) {

@@ -2,6 +2,8 @@
 
 #include <glib-unix.h>
 
+#include <algorithm>
+
 #include "platform/ibus/line_channel.h"
 
 namespace keyloom {
@@ -101,7 +103,13 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   // erasing of a launch counts the key's own character), and after keys still in flight; a
   // key let through now would come last. A key that types goes as a commit when it can.
   const bool edits = Edits(keyval, state);
-  if (!withheld && (output_.Busy() || !answers_.empty())) {
+  // A candidate list shown or hidden meanwhile types nothing: the key may still pass as it is.
+  const bool answered_with_output =
+      std::any_of(answers_.begin(), answers_.end(), [](const ProgramMessage& message) {
+        return message.kind == ProgramMessage::Kind::kCommit ||
+               message.kind == ProgramMessage::Kind::kForward;
+      });
+  if (!withheld && (output_.Busy() || answered_with_output)) {
     const std::string typed = TypedBy(keyval, state);
     if (!output_.Busy() && !typed.empty()) {
       output_.Commit(typed);

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Two GTK 3 entries, a plain one (focused at start) and a password one, each writing its text
 to its file after every change (Debian's python3 with python3-gi). The password entry tells the
-accessibility bus and the input method that it is one, as GTK password entries do.
+accessibility bus and the input method that it is one, as GTK password entries do. Shown (as
+after a "show password" click), its keys go through the input method, which GTK 3 leaves out of
+a hidden one.
 
-Usage: gtk_entries.py PLAIN_FILE PASSWORD_FILE
+Usage: gtk_entries.py PLAIN_FILE PASSWORD_FILE [shown]
 """
 import sys
 
@@ -26,7 +28,7 @@ window.connect("destroy", Gtk.main_quit)
 box = Gtk.Box(orientation=Gtk.Orientation.VERTICAL)
 plain = Gtk.Entry()
 password = Gtk.Entry()
-password.set_visibility(False)
+password.set_visibility(len(sys.argv) > 3 and sys.argv[3] == "shown")
 password.set_input_purpose(Gtk.InputPurpose.PASSWORD)
 follow(plain, sys.argv[1])
 follow(password, sys.argv[2])

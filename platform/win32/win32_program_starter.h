@@ -6,7 +6,8 @@
 
 namespace keyloom {
 
-// CreateProcessW with the command line as it stands, never through a shell.
+// CreateProcessW with the program found by its full path (program_path.h), never through a
+// shell.
 class Win32ProgramStarter final : public ProgramStarter {
  public:
   bool Start(std::string_view command_line) override;

@@ -46,6 +46,7 @@ struct X11Clipboard::OutgoingTransfer {
   Atom type;
   std::string data;
   std::size_t sent = 0;
+  std::chrono::steady_clock::time_point last_step = std::chrono::steady_clock::now();
 };
 
 X11Clipboard::X11Clipboard(Display* display,
@@ -86,6 +87,7 @@ bool X11Clipboard::WaitFor(const std::function<bool()>& done, Clock::duration ti
 }
 
 void X11Clipboard::HandleEvent(const XEvent& event) {
+  DropStalledTransfers();
   switch (event.type) {
     case SelectionRequest:
       Serve(event.xselectionrequest);
@@ -167,6 +169,16 @@ bool X11Clipboard::Answer(const XSelectionRequestEvent& request, Atom property) 
   return true;
 }
 
+void X11Clipboard::DropStalledTransfers() {
+  const Clock::time_point now = Clock::now();
+  std::erase_if(transfers_, [&](const std::unique_ptr<OutgoingTransfer>& transfer) {
+    if (now - transfer->last_step < kTransferStallLimit) return false;
+    X11ErrorTrap trap(display_);  // the requestor's window may be gone
+    XSelectInput(display_, transfer->requestor, NoEventMask);
+    return true;
+  });
+}
+
 void X11Clipboard::ContinueTransfer(const XPropertyEvent& event) {
   const auto it = std::find_if(transfers_.begin(), transfers_.end(), [&](const auto& transfer) {
     return transfer->requestor == event.window && transfer->property == event.atom;
@@ -182,6 +194,7 @@ void X11Clipboard::ContinueTransfer(const XPropertyEvent& event) {
                   static_cast<int>(size));
   XFlush(display_);
   transfer.sent += size;
+  transfer.last_step = Clock::now();
   if (size == 0) {
     const ::Window requestor = transfer.requestor;
     XSelectInput(display_, requestor, NoEventMask);
@@ -286,7 +299,7 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
     return std::make_unique<X11ClipboardSnapshot>(std::vector<SelectionData>{});
   }
   const Clock::time_point deadline = Clock::now() + kSnapshotWait;
-  const std::optional<SelectionData> list = Read(atoms_.targets, deadline);
+  const std::optional<SelectionData> list = Read(atoms_.targets, deadline, kMaxSnapshotBytes);
   if (!list) return nullptr;  // no answer: busy
   std::vector<Atom> targets;
   if (list->type == XA_ATOM && list->format == 32) {
@@ -303,16 +316,20 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
     targets = {atoms_.utf8_string, XA_STRING};
   }
   std::vector<SelectionData> content;
+  std::size_t total = 0;
   for (const Atom target : targets) {
-    std::optional<SelectionData> data = Read(target, deadline);
-    // An owner that stops answering leaves the clipboard alone: a part of it is no snapshot.
+    std::optional<SelectionData> data = Read(target, deadline, kMaxSnapshotBytes - total);
+    // An owner that stops answering, or gives too much, leaves the clipboard alone: a part of
+    // it is no snapshot.
     if (!data) return nullptr;
+    total += data->data.size();
     if (data->type != None) content.push_back(std::move(*data));
   }
   return std::make_unique<X11ClipboardSnapshot>(std::move(content));
 }
 
-std::optional<SelectionData> X11Clipboard::Read(Atom target, Clock::time_point deadline) {
+std::optional<SelectionData> X11Clipboard::Read(Atom target, Clock::time_point deadline,
+                                                std::size_t budget) {
   conversion_.reset();
   XDeleteProperty(display_, window_, atoms_.transfer);
   const ::Window owner = XGetSelectionOwner(display_, atoms_.clipboard);
@@ -328,10 +345,11 @@ std::optional<SelectionData> X11Clipboard::Read(Atom target, Clock::time_point d
   if (!answered || !conversion_) return std::nullopt;
   // Refused: the owner cannot give this target (or has gone).
   if (conversion_->property == None) return SelectionData{target, None, 8, {}};
-  return ReadProperty(target, deadline);
+  return ReadProperty(target, deadline, budget);
 }
 
-std::optional<SelectionData> X11Clipboard::ReadProperty(Atom target, Clock::time_point deadline) {
+std::optional<SelectionData> X11Clipboard::ReadProperty(Atom target, Clock::time_point deadline,
+                                                        std::size_t budget) {
   SelectionData data{target, None, 8, {}};
   bool incremental = false;
   for (;;) {
@@ -341,11 +359,17 @@ std::optional<SelectionData> X11Clipboard::ReadProperty(Atom target, Clock::time
     unsigned long items = 0, after = 0;
     unsigned char* bytes = nullptr;
     // Deleting the property asks an incremental sender for the next piece.
-    if (XGetWindowProperty(display_, window_, atoms_.transfer, 0, 0x1FFFFFFF, True, AnyPropertyType,
+    // Asked in 32-bit units: one more than the budget tells a property too large.
+    const long length = static_cast<long>((budget - data.data.size()) / 4 + 1);
+    if (XGetWindowProperty(display_, window_, atoms_.transfer, 0, length, True, AnyPropertyType,
                            &type, &format, &items, &after, &bytes) != Success) {
       return std::nullopt;
     }
     const std::size_t size = items * ItemSize(format);
+    if (after > 0 || data.data.size() + size > budget) {
+      if (bytes != nullptr) XFree(bytes);
+      return std::nullopt;
+    }
     const bool starts_incremental = type == atoms_.incr && !incremental;
     if (!starts_incremental && type != None) {
       data.type = type;

@@ -41,6 +41,11 @@ class X11Clipboard final : public Clipboard {
   // How long reading the clipboard of another program, every target of it, may take inside a
   // key event; past this the snapshot is given up (the caller types instead).
   static constexpr std::chrono::milliseconds kSnapshotWait{300};
+  // The most a snapshot holds of another program's clipboard, all targets together; a larger
+  // one is given up (the caller types instead).
+  static constexpr std::size_t kMaxSnapshotBytes = 64 * 1024 * 1024;
+  // An incremental answer that its requestor has not taken on with for this long is dropped.
+  static constexpr std::chrono::seconds kTransferStallLimit{5};
 
   // `display` is the clipboard's own connection and must outlive it. `own_windows_text` gives
   // the text when the program's own windows hold the clipboard: they answer from the event
@@ -77,9 +82,12 @@ class X11Clipboard final : public Clipboard {
   void ContinueTransfer(const XPropertyEvent& event);
   void Fetched(::Window requestor);
   std::optional<Time> ServerTime();
-  // nullopt when the owner did not answer in time, or quit first.
-  std::optional<SelectionData> Read(Atom target, Clock::time_point deadline);
-  std::optional<SelectionData> ReadProperty(Atom target, Clock::time_point deadline);
+  // nullopt when the owner did not answer in time, quit first, or gave more than `budget`
+  // bytes.
+  std::optional<SelectionData> Read(Atom target, Clock::time_point deadline, std::size_t budget);
+  std::optional<SelectionData> ReadProperty(Atom target, Clock::time_point deadline,
+                                            std::size_t budget);
+  void DropStalledTransfers();
 
   Display* display_;
   ::Window window_;

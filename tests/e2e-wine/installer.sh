@@ -9,7 +9,7 @@ installed() { find "$users" -path "*/AppData/Local/Programs/Keyloom/$1" 2>/dev/n
 menu_entry() { find "$users" -path "*/Start Menu/Programs/Keyloom/$1" 2>/dev/null | grep -q .; }
 files_gone() { ! installed quipcast.exe && ! installed keyloom.exe && ! menu_entry Quipcast.lnk; }
 
-wine_run "$INSTALLER" /S >"$E2E_DIR/installer.log" 2>&1 || fail "the installer failed"
+wine_step "the installer failed" "$E2E_DIR/installer.log" "$INSTALLER" /S
 for file in quipcast.exe keyloom.exe keyloom.htm words.mdb Uninstall.exe; do
   wait_until 10 installed "$file" || fail "$file was not installed"
 done
@@ -24,5 +24,5 @@ helper wait "Keyloom Quipcast" 15 || fail "the installed Quipcast did not start"
 helper close "Keyloom Quipcast"
 wait_until 10 program_ended "${E2E_PIDS[0]}" || fail "the installed Quipcast did not end"
 
-wine_run "$folder/Uninstall.exe" /S >"$E2E_DIR/uninstaller.log" 2>&1 || fail "the uninstaller failed"
+wine_step "the uninstaller failed" "$E2E_DIR/uninstaller.log" "$folder/Uninstall.exe" /S
 wait_until 15 files_gone || fail "the uninstaller left files behind"

@@ -10,9 +10,8 @@ helper store Options PredictWords 1
 # build_model COUNTS...: words.model in the program folder, from these lines of counts.
 build_model() {
   printf '%s\n' "$@" >"$E2E_DIR/counts.txt"
-  wine_run "$WORDSTORE_EXE" model "$(win_path "$E2E_DIR/counts.txt")" \
-    "$(win_path "$E2E_DIR/app/words.model")" >"$E2E_DIR/wordstore.log" 2>&1 ||
-    fail "the model could not be built"
+  wine_step "the model could not be built" "$E2E_DIR/wordstore.log" "$WORDSTORE_EXE" model \
+    "$(win_path "$E2E_DIR/counts.txt")" "$(win_path "$E2E_DIR/app/words.model")"
 }
 
 # layout|store words|counts, by ";"|words typed|prefix|what the sink then holds

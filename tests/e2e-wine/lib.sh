@@ -23,6 +23,15 @@ mkdir -p "$E2E_DIR/app"
 win_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 wine_run() { "$WINE_RUN" "$PREFIX" "$@"; }
+# wine_step WHAT LOG PROGRAM ARG...: runs a Windows program to its end, its output and Wine's
+# own errors in LOG; when it fails, the test fails saying what Wine said.
+wine_step() {
+  local what=$1 log=$2 status=0
+  shift 2
+  WINEDEBUG=${WINEDEBUG:-err+all,fixme-all} wine_run "$@" >"$log" 2>&1 || status=$?
+  [ "$status" -eq 0 ] ||
+    fail "$what: Wine ended with status $status and said: $(tail -n 15 "$log" | tr '\n' '|')"
+}
 helper() { wine_run "$HELPER_EXE" "$@"; }
 
 e2e_cleanup() {
@@ -139,9 +148,8 @@ type_in_sink() {
 # this order, sealed with a cheap key derivation.
 build_word_store() {
   printf '%s\n' "$@" >"$E2E_DIR/words.txt"
-  wine_run "$WORDSTORE_EXE" build "$(win_path "$E2E_DIR/words.txt")" \
-    "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000 >"$E2E_DIR/wordstore.log" 2>&1 ||
-    fail "the word store could not be built"
+  wine_step "the word store could not be built" "$E2E_DIR/wordstore.log" "$WORDSTORE_EXE" build \
+    "$(win_path "$E2E_DIR/words.txt")" "$(win_path "$E2E_DIR/app/words.mdb")" --iterations 1000
 }
 
 # A list file of Quipcast with these entry lines, in UTF-8 with its byte-order mark: every

@@ -51,6 +51,7 @@ class KeyloomApp final : public WindowEvents,
   void OnCloseRequested() override;
   // KeyHandler
   void HandleKey(KeyEvent& event) override;
+  void KeyboardHookRestored() override { app_shell_.NoticeKeyboardHookRestored(); }
 
   bool store_open() const { return store_.has_value(); }
   const WordCapture& capture() const { return capture_; }

@@ -41,6 +41,7 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
 
   // The launch detector.
   void HandleKey(KeyEvent& event) override;
+  void KeyboardHookRestored() override { app_shell_.NoticeKeyboardHookRestored(); }
 
   Window& window() { return *window_; }
   AppShell& app_shell() { return app_shell_; }

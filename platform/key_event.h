@@ -52,6 +52,9 @@ class KeyHandler {
   virtual ~KeyHandler() = default;
   // Runs on the UI thread, once per key press, and must return within microseconds.
   virtual void HandleKey(KeyEvent& event) = 0;
+  // The system had dropped the keyboard hook and it was installed again (Windows): keys typed
+  // meanwhile were not seen.
+  virtual void KeyboardHookRestored() {}
 };
 
 }  // namespace keyloom

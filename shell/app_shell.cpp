@@ -107,6 +107,11 @@ void AppShell::NoticeUndetectedPasswordFields() {
   Notify(kUndetectedPasswordFieldsNotice);
 }
 
+void AppShell::NoticeKeyboardHookRestored() {
+  if (std::exchange(hook_restore_told_, true)) return;
+  Notify(kKeyboardHookRestoredNotice);
+}
+
 void AppShell::SetPaused(bool paused) {
   paused_ = paused;
   window_.SetMenuText(kPauseItem, paused ? kResumeCaption : kPauseCaption);

@@ -73,6 +73,10 @@ class AppShell : public TrayEvents {
       "they are not left alone: pause before typing a password.";
   static constexpr std::string_view kUndetectedPasswordFieldsToldSetting =
       "UndetectedPasswordFieldsTold";
+  // Once per run: the system had dropped the keyboard hook, which is back now.
+  void NoticeKeyboardHookRestored();
+  static constexpr std::string_view kKeyboardHookRestoredNotice =
+      "Windows had stopped passing the keyboard on, so some keys were not seen; it does again.";
   // Whether the program must leave this key to the window: it is paused, the key goes to an
   // excluded application, or to a password field and the user has not asked to be helped
   // there. Called once for every key: it also notes the application the user typed in last.
@@ -101,6 +105,7 @@ class AppShell : public TrayEvents {
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<Timer> notice_timer_;
   std::vector<std::string> pending_notices_;
+  bool hook_restore_told_ = false;
   bool paused_ = false;
   std::function<void(bool paused)> pause_handler_;
   ExcludedApplications excluded_;

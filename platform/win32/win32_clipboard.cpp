@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,9 +17,12 @@ namespace {
 // Another program may hold the clipboard for a moment; a few quick tries, never a long wait,
 // since the clipboard is used on the keyboard hook's path.
 constexpr int kOpenTries = 5;
-// Reading every format may make slow owners render theirs: past this, the snapshot is given up
-// and the clipboard left alone.
-constexpr DWORD kSaveLimitMs = 1000;
+// Reading every format may make slow owners render theirs, and the keyboard hook waits for it:
+// past this, the snapshot is given up and the clipboard left alone, well before Windows would
+// remove a hook that keeps it waiting.
+constexpr DWORD kSaveLimitMs = 200;
+// The most a snapshot holds, all formats together; a larger clipboard is left alone.
+constexpr std::size_t kMaxSnapshotBytes = 64 * 1024 * 1024;
 
 // How a format's data is held.
 enum class Holder { kMemory, kEnhancedMetafile, kMetafilePicture };
@@ -186,12 +190,52 @@ Win32Clipboard::Win32Clipboard()
 
 Win32Clipboard::~Win32Clipboard() {
   if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));
+  // A read still stuck ends with the process; its shared state is its own.
+  if (reader_ != nullptr) CloseHandle(static_cast<HANDLE>(reader_));
 }
 
 void Win32Clipboard::Render() {
   fetched_ = true;
   Place(CF_UNICODETEXT, Holder::kMemory,
         MemoryBlock(offered_.c_str(), (offered_.size() + 1) * sizeof(wchar_t)));
+}
+
+// What a snapshot's reading thread and its caller share: the last one to let go frees it.
+struct SnapshotRead {
+  std::vector<SavedFormat> formats;
+  bool whole = false;  // every format read, within the size limit
+};
+
+// Reads every format on the calling thread, which must have the clipboard open.
+void ReadFormats(SnapshotRead& read) {
+  std::size_t bytes = 0;
+  for (UINT id = EnumClipboardFormats(0); id != 0; id = EnumClipboardFormats(id)) {
+    const std::optional<Holder> holder = HolderOf(id);
+    if (!holder) continue;
+    // Asking renders a format that its owner has only promised.
+    if (HANDLE handle = GetClipboardData(id)) {
+      if (std::optional<std::string> data = Copy(handle, *holder)) {
+        bytes += data->size();
+        if (bytes > kMaxSnapshotBytes) return;
+        read.formats.push_back({id, *holder, std::move(*data)});
+      }
+    }
+  }
+  read.whole = true;
+}
+
+DWORD WINAPI ReadOnItsOwnThread(void* parameter) {
+  const std::unique_ptr<std::shared_ptr<SnapshotRead>> read(
+      static_cast<std::shared_ptr<SnapshotRead>*>(parameter));
+  for (int i = 0; i < kOpenTries; ++i) {
+    if (OpenClipboard(nullptr)) {
+      ReadFormats(**read);
+      CloseClipboard();
+      break;
+    }
+    Sleep(0);
+  }
+  return 0;
 }
 
 bool Win32Clipboard::Open() {
@@ -203,27 +247,37 @@ bool Win32Clipboard::Open() {
 }
 
 std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
-  if (!Open()) return nullptr;
-  const DWORD start = GetTickCount();
-  std::vector<SavedFormat> formats;
-  bool in_time = true;
-  for (UINT id = EnumClipboardFormats(0); id != 0; id = EnumClipboardFormats(id)) {
-    const std::optional<Holder> holder = HolderOf(id);
-    if (!holder) continue;
-    // Asking renders a format that its owner has only promised.
-    if (HANDLE handle = GetClipboardData(id)) {
-      if (std::optional<std::string> data = Copy(handle, *holder)) {
-        formats.push_back({id, *holder, std::move(*data)});
-      }
-    }
-    if (GetTickCount() - start > kSaveLimitMs) {
-      in_time = false;
-      break;
-    }
+  // The program's own content is there at once.
+  if (GetClipboardOwner() == static_cast<HWND>(window_)) {
+    if (!Open()) return nullptr;
+    SnapshotRead read;
+    ReadFormats(read);
+    CloseClipboard();
+    if (!read.whole) return nullptr;
+    return std::make_unique<Win32ClipboardSnapshot>(std::move(read.formats));
   }
-  CloseClipboard();
-  if (!in_time) return nullptr;
-  return std::make_unique<Win32ClipboardSnapshot>(std::move(formats));
+  // Another program's owner may take its time to render, or never answer: it is asked from a
+  // thread of its own, so that the keyboard hook waits at most kSaveLimitMs. A read still stuck
+  // from before leaves the clipboard busy.
+  if (reader_ != nullptr) {
+    if (WaitForSingleObject(static_cast<HANDLE>(reader_), 0) == WAIT_TIMEOUT) return nullptr;
+    CloseHandle(static_cast<HANDLE>(reader_));
+    reader_ = nullptr;
+  }
+  auto read = std::make_shared<SnapshotRead>();
+  auto* shared = new std::shared_ptr<SnapshotRead>(read);
+  HANDLE thread = CreateThread(nullptr, 0, ReadOnItsOwnThread, shared, 0, nullptr);
+  if (thread == nullptr) {
+    delete shared;
+    return nullptr;
+  }
+  if (WaitForSingleObject(thread, kSaveLimitMs) != WAIT_OBJECT_0) {
+    reader_ = thread;
+    return nullptr;
+  }
+  CloseHandle(thread);
+  if (!read->whole) return nullptr;
+  return std::make_unique<Win32ClipboardSnapshot>(std::move(read->formats));
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {

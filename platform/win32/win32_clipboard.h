@@ -39,6 +39,7 @@ class Win32Clipboard final : public Clipboard {
   bool Open();
 
   void* window_ = nullptr;  // HWND
+  void* reader_ = nullptr;  // HANDLE of a snapshot's reading thread that outlived its wait
   std::wstring offered_;    // the text promised on the clipboard
   bool fetched_ = true;
   unsigned long offered_at_ = 0;  // GetTickCount

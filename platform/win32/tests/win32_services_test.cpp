@@ -87,6 +87,68 @@ TEST(Win32ClipboardTest, AnEmptyClipboardIsSavedAsEmptyAndPutBackEmpty) {
   EXPECT_EQ(CountClipboardFormats(), 0);
 }
 
+// Another program's window that has only promised its text and renders it once `release` is
+// set, as an owner does that hangs.
+struct HangingOwner {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE thread = nullptr;
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_RENDERFORMAT) {
+      auto* owner = reinterpret_cast<HangingOwner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+      WaitForSingleObject(owner->release, INFINITE);
+      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
+      std::memcpy(GlobalLock(block), "h\0\0\0", 4);
+      GlobalUnlock(block);
+      SetClipboardData(CF_UNICODETEXT, block);
+      return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  static DWORD WINAPI Run(void* parameter) {
+    auto* owner = static_cast<HangingOwner*>(parameter);
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = Procedure;
+    window_class.lpszClassName = L"KeyloomTestHangingOwner";
+    RegisterClassW(&window_class);
+    HWND window = CreateWindowW(L"KeyloomTestHangingOwner", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    OpenClipboard(window);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    CloseClipboard();
+    SetEvent(owner->ready);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    return 0;
+  }
+};
+
+TEST(Win32ClipboardTest, AnOwnerThatNeverRendersLeavesTheClipboardBusyWithoutHoldingTheCaller) {
+  Win32Clipboard clipboard;
+  HangingOwner owner;
+  owner.thread = CreateThread(nullptr, 0, HangingOwner::Run, &owner, 0, nullptr);
+  ASSERT_EQ(WaitForSingleObject(owner.ready, 10000), WAIT_OBJECT_0);
+  // Were the caller to wait for the owner, this would never return.
+  EXPECT_EQ(clipboard.Save(), nullptr);
+  EXPECT_EQ(clipboard.Save(), nullptr);  // the first read is still stuck: busy at once
+  SetEvent(owner.release);
+  std::unique_ptr<ClipboardSnapshot> saved;
+  for (int i = 0; i < 100 && !saved; ++i) {
+    Sleep(50);
+    saved = clipboard.Save();
+  }
+  ASSERT_NE(saved, nullptr);
+  EXPECT_FALSE(saved->Empty());
+  PostThreadMessageW(GetThreadId(owner.thread), WM_QUIT, 0, 0);
+  WaitForSingleObject(owner.thread, 10000);
+  CloseHandle(owner.thread);
+  CloseHandle(owner.release);
+  CloseHandle(owner.ready);
+}
+
 TEST(DpapiFilesTest, SealsTheContentOnDiskAndReadsItBack) {
   wchar_t temp[MAX_PATH];
   ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);

@@ -132,13 +132,14 @@ class StdOwnerOnlyFiles final : public PrivateFiles {
 
 }  // namespace
 
+// Never destroyed: a program that exit() ends still saves through them (learned_words_keeper).
 PrivateFiles& OwnerOnlyFiles() {
-  static StdOwnerOnlyFiles files;
+  static StdOwnerOnlyFiles& files = *new StdOwnerOnlyFiles();
   return files;
 }
 
 FileSystem& StandardFileSystem() {
-  static StdFileSystem file_system;
+  static StdFileSystem& file_system = *new StdFileSystem();
   return file_system;
 }
 

@@ -65,8 +65,7 @@ bool WriteAll(int fd, std::string_view content) {
 
 // `mode`: the new file's permissions, whatever the umask; without it, the old file's, or for a
 // new file what the umask leaves of 0666.
-bool ReplaceDurably(const std::string& path, std::string_view content,
-                    std::optional<mode_t> mode) {
+bool ReplaceDurably(const std::string& path, std::string_view content, std::optional<mode_t> mode) {
   const std::string target = LinkTarget(path);
   const std::string folder = FolderOf(target);
   const std::string temp = target + std::string(kSavingSuffix);
@@ -129,13 +128,14 @@ class LinuxPrivate final : public PrivateFiles {
 
 }  // namespace
 
+// Never destroyed: a program that exit() ends still saves through them (learned_words_keeper).
 FileSystem& LinuxFileSystem() {
-  static LinuxFiles files;
+  static LinuxFiles& files = *new LinuxFiles();
   return files;
 }
 
 PrivateFiles& LinuxPrivateFiles() {
-  static LinuxPrivate files;
+  static LinuxPrivate& files = *new LinuxPrivate();
   return files;
 }
 

@@ -25,6 +25,10 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include <chrono>
+
+#include "platform/x11/x11_clipboard.h"
+
 namespace keyloom {
 namespace {
 
@@ -332,6 +336,54 @@ TEST_F(X11BackendTest, AHandlerWaitingInADialogLeavesTheKeyboardFree) {
   ASSERT_TRUE(SinkHolds("q"));
   EXPECT_EQ(typed_meanwhile, "q");
   EXPECT_EQ(SinkKeys().find("F5"), std::string::npos) << SinkKeys();
+}
+
+// A client that asks for the clipboard as large text comes in pieces (INCR), then stops asking
+// for the next piece: the answer is dropped after the stall limit, with its copy of the text.
+TEST_F(X11BackendTest, AnIncrementalAnswerThatItsRequestorLeavesIsDropped) {
+  ASSERT_TRUE(platform_->clipboard().SetText(std::string(1 << 20, 'x')));
+  Display* requestor = XOpenDisplay(nullptr);
+  ASSERT_NE(requestor, nullptr);
+  const Window window =
+      XCreateSimpleWindow(requestor, DefaultRootWindow(requestor), 0, 0, 1, 1, 0, 0, 0);
+  XSelectInput(requestor, window, PropertyChangeMask);
+  const Atom property = XInternAtom(requestor, "KEYLOOM_TEST_TRANSFER", False);
+  XConvertSelection(requestor, XInternAtom(requestor, "CLIPBOARD", False),
+                    XInternAtom(requestor, "UTF8_STRING", False), property, window, CurrentTime);
+  XFlush(requestor);
+  // Whether an event of `type` (and, for a property, a new value) arrives while the programs'
+  // event loop runs.
+  const auto arrives = [&](int type, int timeout_ms) {
+    return QTest::qWaitFor(
+        [&] {
+          while (XPending(requestor) > 0) {
+            XEvent event;
+            XNextEvent(requestor, &event);
+            if (event.type == type &&
+                (type != PropertyNotify || event.xproperty.state == PropertyNewValue)) {
+              return true;
+            }
+          }
+          return false;
+        },
+        timeout_ms);
+  };
+  ASSERT_TRUE(arrives(SelectionNotify, 5000));
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* bytes = nullptr;
+  XGetWindowProperty(requestor, window, property, 0, 1, False, AnyPropertyType, &type, &format,
+                     &items, &after, &bytes);
+  if (bytes != nullptr) XFree(bytes);
+  ASSERT_EQ(type, XInternAtom(requestor, "INCR", False));
+  QTest::qWait(
+      static_cast<int>(std::chrono::milliseconds(X11Clipboard::kTransferStallLimit).count()) + 500);
+  // Asking for the next piece now brings none.
+  XDeleteProperty(requestor, window, property);
+  XFlush(requestor);
+  EXPECT_FALSE(arrives(PropertyNotify, 1500));
+  XCloseDisplay(requestor);
 }
 
 }  // namespace

@@ -166,8 +166,10 @@ start_sink() {
   local extra=()
   [ $# -eq 0 ] || extra=("$1" "$E2E_DIR/clipboard.txt")
   "$SINK_BINARY" "$E2E_DIR/sink.txt" "$E2E_DIR/keys.txt" "${extra[@]}" >"$E2E_DIR/sink.log" 2>&1 &
-  E2E_PIDS+=($!)
-  SINK_WINDOW=$(window_of 'Keyloom test sink') ||
+  local pid=$!
+  E2E_PIDS+=("$pid")
+  # By its process: another sink (a clipboard owner, one being closed) may carry the same title.
+  SINK_WINDOW=$(wait_until 10 search_windows --all --limit 1 --pid "$pid" --name 'Keyloom test sink') ||
     fail "the sink window did not appear"
 }
 

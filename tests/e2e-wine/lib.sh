@@ -32,14 +32,21 @@ wine_step() {
   [ "$status" -eq 0 ] ||
     fail "$what: Wine ended with status $status and said: $(tail -n 15 "$log" | tr '\n' '|')"
 }
-helper() { wine_run "$HELPER_EXE" "$@"; }
+# helper ARG...: the test helper (helper.cpp); one that hangs fails the test saying which call,
+# rather than running into the test's time limit without a word.
+helper() {
+  local status=0
+  timeout 30 "$WINE_RUN" "$PREFIX" "$HELPER_EXE" "$@" || status=$?
+  [ "$status" -ne 124 ] || fail "the helper did not answer in 30 s: helper $*"
+  return "$status"
+}
 
 e2e_cleanup() {
   local status=$?
   local i
   # Programs leave through their close box, so that they take their tray icons away.
   for title in "Keyloom Quipcast" "Keyloom Word Complete" "Keyloom E2E Sink"; do
-    helper close "$title" >/dev/null 2>&1 || true
+    timeout 30 "$WINE_RUN" "$PREFIX" "$HELPER_EXE" close "$title" >/dev/null 2>&1 || true
   done
   sleep 0.3
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do

@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "completion/candidate_merge.h"
-#include "completion/learned_words.h"
 #include "completion/language_model.h"
+#include "completion/learned_words.h"
 #include "completion/word_store.h"
 #include "platform/text.h"
 

@@ -2,7 +2,7 @@
 // --text FILE --language CODE) typed through KeyloomApp on the fakes, key by key at 200 ms a key
 // (60 words a minute, which the pop-up's display time counts against), by a user who watches
 // the pop-up and takes a word from it as soon as that costs fewer keys than typing the rest:
-//  - with the spec's completion, Down or Up presses to the word, then Tab;
+//  - with the default completion, Down or Up presses to the word, then Tab;
 //  - with Predict Words, one chord for any of the first nine candidates (also before the first
 //    letter), Down presses and Tab for the others. The space that a completion adds counts
 //    nothing; where the text goes on with something that does not take that space back, the
@@ -189,7 +189,7 @@ class SavingsRun {
 
   int Selected() { return keyloom_.shell().window("Form2").SelectedListIndex("List1"); }
 
-  // The spec's completion; returns how many characters after the word it typed (none).
+  // The default completion; returns how many characters after the word it typed (none).
   std::size_t TypeWord(std::u32string_view word) {
     for (std::size_t typed = 0; typed < word.size();) {
       Press(word[typed]);

@@ -82,7 +82,7 @@ class KeyloomApp final : public WindowEvents,
   // model's ranking, then the store's words.
   std::vector<std::string> Predictions(const WordContext& context, std::string_view prefix,
                                        std::size_t limit);
-  // Puts Predict Words into effect, or the spec's completion back: the threshold field shows
+  // Puts Predict Words into effect, or the default completion back: the threshold field shows
   // the threshold of the mode in effect, and the model of the store is open while predicting.
   void ApplyPredictMode(bool predicting);
   void OpenModel();
@@ -100,7 +100,7 @@ class KeyloomApp final : public WindowEvents,
   std::optional<LanguageModel> model_;
   bool predicting_ = false;
   bool learns_here_ = true;  // whether the field of the latest key may teach words
-  // The threshold field's text of the spec's completion, while Predict Words shows its own.
+  // The threshold field's text of the default completion, while Predict Words shows its own.
   std::string completion_threshold_;
   LearnedWordsKeeper learned_;
   bool learned_loaded_ = false;

@@ -34,7 +34,7 @@ class PhraseHistory {
 // letter on, both ranked by the words before; one chord takes any of the first nine; a word
 // ends at a space, a punctuation mark or Enter; a completion may add the space after the word,
 // which a punctuation mark typed next takes back. The main window's fields are read at every
-// key, as in the spec's mode.
+// key, as in the default completion.
 class PredictiveCapture {
  public:
   // What takes back the space that a completion added.

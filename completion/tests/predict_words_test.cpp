@@ -93,7 +93,7 @@ TEST_F(PredictWordsTest, IsOffUntilChosenAndShowsItsOwnThresholdWhileOn) {
   EXPECT_FALSE(main().MenuChecked(kPredictWordsItem));
   EXPECT_FALSE(app_->model_open());
   Type("wor ");
-  EXPECT_TRUE(app_->popup().Visible()) << "a space does not end the spec's word";
+  EXPECT_TRUE(app_->popup().Visible()) << "a space does not end the word in the default completion";
   EXPECT_EQ(main().Text("Text9"), "3");
 
   main().SetText("Text9", "4");

@@ -46,6 +46,13 @@ struct ProgramMessage {
   friend bool operator==(const ProgramMessage&, const ProgramMessage&) = default;
 };
 
+// Whether the message types into the field (commit, forward), rather than showing or hiding a
+// list or answering a key.
+inline bool IsOutput(const ProgramMessage& message) {
+  return message.kind == ProgramMessage::Kind::kCommit ||
+         message.kind == ProgramMessage::Kind::kForward;
+}
+
 std::string EncodeText(std::string_view text);
 // nullopt for a malformed escape, and for text that is not UTF-8 or holds a NUL.
 std::optional<std::string> DecodeText(std::string_view encoded);

@@ -104,11 +104,7 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   // key let through now would come last. A key that types goes as a commit when it can.
   const bool edits = Edits(keyval, state);
   // A candidate list shown or hidden meanwhile types nothing: the key may still pass as it is.
-  const bool answered_with_output =
-      std::any_of(answers_.begin(), answers_.end(), [](const ProgramMessage& message) {
-        return message.kind == ProgramMessage::Kind::kCommit ||
-               message.kind == ProgramMessage::Kind::kForward;
-      });
+  const bool answered_with_output = std::any_of(answers_.begin(), answers_.end(), IsOutput);
   if (!withheld && (output_.Busy() || answered_with_output)) {
     const std::string typed = TypedBy(keyval, state);
     if (!output_.Busy() && !typed.empty()) {
@@ -220,7 +216,6 @@ void EngineHub::Commit(const std::string& text) {
 }
 
 void EngineHub::ForwardText(const std::string& text) {
-  if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) return;
   for (const gchar* c = text.c_str(); *c != '\0'; c = g_utf8_next_char(c)) {
     const gunichar character = g_utf8_get_char(c);
     const guint keyval = character == '\n'   ? IBUS_KEY_Return

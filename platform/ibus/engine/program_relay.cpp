@@ -21,9 +21,7 @@ std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long se
     const std::optional<ProgramMessage> message = ParseProgramLine(*line);
     if (!message) continue;
     if (message->kind != ProgramMessage::Kind::kDone) {
-      const bool output = message->kind == ProgramMessage::Kind::kCommit ||
-                          message->kind == ProgramMessage::Kind::kForward;
-      if (!output || program.answered < program.reported) on_message_(*message);
+      if (!IsOutput(*message) || program.answered < program.reported) on_message_(*message);
       continue;
     }
     program.answered = message->sequence;

@@ -35,6 +35,7 @@ printf '\xEF\xBB\xBF{S} - TD - Today is here.\x01' >"$E2E_DIR/app/defaultkeys.ky
 start_display
 start_session_bus
 start_input_method "$COMPONENT_DIR"
+IBUS_PID=${E2E_PIDS[-1]}
 NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
 E2E_PIDS+=($!)
 SINK_WINDOW=$(window_of 'Keyloom GTK sink') || fail "the GTK window did not appear"
@@ -83,7 +84,8 @@ kill "${E2E_PIDS[-1]}"
 
 echo "--- the engine started again"
 focus "$SINK_WINDOW"
-pkill -KILL -f keyloom-ibus-engine || fail "no engine to end"
+# This session's engine only: other tests may run engines of their own.
+pkill -KILL -P "$IBUS_PID" -f keyloom-ibus-engine || fail "no engine of this session to end"
 wait_until 10 engine_selected || fail "the engine could not be selected again"
 expect_connections 2 "after the engine started again"
 focus "$SINK_WINDOW"

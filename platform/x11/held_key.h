@@ -4,10 +4,12 @@
 
 namespace keyloom {
 
-// A key event of the user's that a grab kept from the windows, to be typed again later.
+// A key event that a grab kept from the windows, to be typed again later: the user's, or one
+// the output had sent before the grab.
 struct HeldKey {
   unsigned int keycode;
   bool press;
+  bool own = false;
 };
 using HeldKeys = std::vector<HeldKey>;
 

@@ -41,12 +41,13 @@ std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
 }  // namespace
 
 X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
-                                 const AtspiFocusWatch* focus_watch)
+                                 HeldPresses& held_presses, const AtspiFocusWatch* focus_watch)
     : display_(display),
       root_(DefaultRootWindow(display)),
       xi_opcode_(xi_opcode),
       keymap_(display),
       own_presses_(own_presses),
+      held_presses_(held_presses),
       focus_watch_(focus_watch) {
   int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
   XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
@@ -185,7 +186,7 @@ void X11KeyboardHook::HandleEvent(XEvent& event) {
     if (XGetEventData(display_, &event.xcookie)) {
       if (event.xcookie.evtype == XI_RawKeyPress) {
         const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
-        HandleRawPress(raw->detail, raw->sourceid, event.xcookie.serial);
+        HandleRawPress(raw->detail, raw->sourceid, event.xcookie.serial, raw->time);
       }
       XFreeEventData(display_, &event.xcookie);
     }
@@ -226,12 +227,15 @@ void X11KeyboardHook::FindUsGroups() {
   }
 }
 
-void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned long serial) {
+void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned long serial,
+                                     Time time) {
   history_.Forget(serial);
   const bool own = own_presses_.TakeIfOwn(keycode, xtest_devices_.contains(source_device));
+  // Held by the output: heard when it is typed again.
+  if (!own && held_presses_.TakeIfHeld(keycode, time)) return;
   if (history_.WasGrabbed(keycode, serial)) {
     // The grab brings the key next, without telling where it came from.
-    (own ? own_grabbed_presses_ : awaited_presses_).push_back(keycode);
+    if (own) own_grabbed_presses_.push_back(keycode);
     return;
   }
   if (own) return;
@@ -243,11 +247,7 @@ void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned lo
 void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   const bool own = !own_grabbed_presses_.empty() &&
                    own_grabbed_presses_.front() == static_cast<int>(event.keycode);
-  if (own) {
-    own_grabbed_presses_.pop_front();
-  } else {
-    TakeUnheardPress(static_cast<int>(event.keycode));
-  }
+  if (own) own_grabbed_presses_.pop_front();
   if (own || ModalDialogOpen()) {
     // The program's own key, or nobody hears keys now (see Report): the key goes on at once.
     XAllowEvents(display_, ReplayKeyboard, event.time);
@@ -280,13 +280,6 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   XFlush(display_);
 }
 
-bool X11KeyboardHook::TakeUnheardPress(int keycode) {
-  const auto awaited = std::find(awaited_presses_.begin(), awaited_presses_.end(), keycode);
-  if (awaited == awaited_presses_.end()) return false;
-  awaited_presses_.erase(awaited);
-  return true;
-}
-
 HeldKeys X11KeyboardHook::TakeOverPendingKey() {
   if (!pending_grab_time_) return {};
   // The keys queued behind the frozen key come to this connection instead of the windows: an
@@ -299,16 +292,39 @@ HeldKeys X11KeyboardHook::TakeOverPendingKey() {
   pending_grab_time_.reset();
   taken_over_ = true;
   // Only key events from before the ungrab came through that grab; later ones are a passive
-  // grab's, which the hook must decide.
-  const auto came_through_grab = [](Display*, XEvent* event, XPointer serial) {
-    return static_cast<Bool>((event->type == KeyPress || event->type == KeyRelease) &&
-                             event->xany.serial < *reinterpret_cast<unsigned long*>(serial));
+  // grab's, which the hook must decide. A press's raw event comes before the grab's event of
+  // it: the raw ones tell which presses were the output's. The user's are heard when typed
+  // again, after the handler has decided the pending key and taken the keys it withholds next.
+  struct Match {
+    unsigned long ungrab_serial;
+    int xi_opcode;
+  } match{ungrab_serial, xi_opcode_};
+  const auto came_through_grab = [](Display*, XEvent* event, XPointer arg) {
+    const auto& [serial, xi_opcode] = *reinterpret_cast<Match*>(arg);
+    const bool raw_press = event->type == GenericEvent && event->xcookie.extension == xi_opcode &&
+                           event->xcookie.evtype == XI_RawKeyPress;
+    return static_cast<Bool>((event->type == KeyPress || event->type == KeyRelease || raw_press) &&
+                             event->xany.serial < serial);
   };
   HeldKeys keys;
+  std::vector<std::pair<int, Time>> own_presses;
   XEvent event;
-  while (XCheckIfEvent(display_, &event, came_through_grab,
-                       reinterpret_cast<XPointer>(&ungrab_serial))) {
-    keys.push_back({event.xkey.keycode, event.type == KeyPress});
+  while (XCheckIfEvent(display_, &event, came_through_grab, reinterpret_cast<XPointer>(&match))) {
+    if (event.type == KeyPress) {
+      const auto own = std::find(own_presses.begin(), own_presses.end(),
+                                 std::pair<int, Time>(event.xkey.keycode, event.xkey.time));
+      keys.push_back({event.xkey.keycode, true, own != own_presses.end()});
+      if (own != own_presses.end()) own_presses.erase(own);
+    } else if (event.type == KeyRelease) {
+      keys.push_back({event.xkey.keycode, false});
+    } else if (XGetEventData(display_, &event.xcookie)) {
+      const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
+      history_.Forget(event.xcookie.serial);
+      if (own_presses_.TakeIfOwn(raw->detail, xtest_devices_.contains(raw->sourceid))) {
+        own_presses.emplace_back(raw->detail, raw->time);
+      }
+      XFreeEventData(display_, &event.xcookie);
+    }
   }
   DrainLater();
   return keys;

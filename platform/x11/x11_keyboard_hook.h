@@ -14,6 +14,7 @@
 #include "platform/x11/focused_application.h"
 #include "platform/x11/grab_history.h"
 #include "platform/x11/held_key.h"
+#include "platform/x11/held_presses.h"
 #include "platform/x11/own_key_presses.h"
 #include "platform/x11/qt_event_source.h"
 #include "platform/x11/x11_keymap.h"
@@ -32,10 +33,11 @@ namespace keyloom {
 class X11KeyboardHook final : public KeyboardHook {
  public:
   // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode;
-  // `own_presses` are the keys the program's output sent, which are never reported.
+  // `own_presses` are the keys the program's output sent, which are never reported;
+  // `held_presses` the user's that the output held, reported when they are typed again.
   // `focus_watch` (may be null) tells whether keys go to a password field.
   X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
-                  const AtspiFocusWatch* focus_watch = nullptr);
+                  HeldPresses& held_presses, const AtspiFocusWatch* focus_watch = nullptr);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -46,22 +48,19 @@ class X11KeyboardHook final : public KeyboardHook {
   // The output is about to type while the handler decides a grabbed key, which keeps the
   // keyboard frozen, and with it the keys that the output sends: a handler that types in answer
   // to a key takes that key over, so it is withheld now and the keyboard runs on. Should the
-  // handler not withhold it after all, the key is typed again. Returns the keys that the user
-  // typed after it meanwhile, kept from the windows: they belong after the output's.
+  // handler not withhold it after all, the key is typed again. Returns the keys typed after it
+  // meanwhile, kept from the windows: they belong after the output's. The user's presses among
+  // them are reported when they are typed again.
   HeldKeys TakeOverPendingKey();
   // Whether the handler is deciding a key now.
   bool Reporting() const { return reporting_; }
-  // Whether the user's press of `keycode`, which a hold of the output kept from the windows,
-  // has not been reported: its raw event was passed over for the grab, which the hold then
-  // beat. Such a press must come again as the user's, so that the handler hears it.
-  bool TakeUnheardPress(int keycode);
 
  private:
   void Drain();
   void ReleasePendingGrab();
   void DrainLater();
   void HandleEvent(XEvent& event);
-  void HandleRawPress(int keycode, int source_device, unsigned long serial);
+  void HandleRawPress(int keycode, int source_device, unsigned long serial, Time time);
   void HandleGrabbedPress(const XKeyEvent& event);
   // Runs the handler; whether it withheld the key. A handler that throws withholds nothing.
   bool Report(int keycode, unsigned int state);
@@ -86,11 +85,11 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> withholdable_;                     // virtual-key codes
   std::set<int> grabbed_;                          // keycodes
   OwnKeyPresses& own_presses_;
+  HeldPresses& held_presses_;
   const AtspiFocusWatch* focus_watch_;
   FocusedApplication focused_application_{display_};
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
-  std::deque<int> awaited_presses_;      // the user's, whose raw events wait for their grab
   GrabHistory history_;
   bool draining_ = false;
   std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding

@@ -33,16 +33,23 @@ bool KeyBitSet(const char* bits, int keycode) {
 }  // namespace
 
 X11KeystrokeOutput::X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses,
-                                       Neighbours neighbours)
+                                       HeldPresses& held_presses, Neighbours neighbours)
     : display_(display),
       fence_(display, [this](const XEvent& event) { HandleEvent(event); }),
       own_presses_(own_presses),
+      held_presses_(held_presses),
       neighbours_(std::move(neighbours)),
       keymap_(display) {
   KeymapChanged();
+  held_presses_.SetReader([this] {
+    if (!keys_grabbed_) return;
+    XSync(display_, False);
+    ReadEvents();
+  });
 }
 
 X11KeystrokeOutput::~X11KeystrokeOutput() {
+  held_presses_.SetReader({});
   // The borrowed keycodes go back to having no symbols.
   for (const ScratchKeycodes::Binding& binding : scratch_.Bindings()) {
     KeySym none = NoSymbol;
@@ -92,6 +99,9 @@ void X11KeystrokeOutput::HandleEvent(const XEvent& event) {
   } else if (event.type == KeyPress || event.type == KeyRelease) {
     // Only a grab of this connection brings key events: the user's, held back.
     users_keys_.push_back({event.xkey.keycode, event.type == KeyPress});
+    if (event.type == KeyPress) {
+      held_presses_.Held(static_cast<int>(event.xkey.keycode), event.xkey.time);
+    }
   }
 }
 
@@ -366,14 +376,14 @@ void X11KeystrokeOutput::ReplayUsersKeys() {
   std::vector<unsigned int> pressed;
   for (const HeldKey& key : std::exchange(users_keys_, {})) {
     const auto keycode = static_cast<int>(key.keycode);
-    if (key.press && neighbours_.unheard_press && neighbours_.unheard_press(keycode)) {
-      // Not one of ours: the hook hears it now, through its grab when the key has one.
+    if (key.press && !key.own) {
+      // The user's: the hook hears it now, through its grab when the key has one.
       Key(keycode, false);
       XTestFakeKeyEvent(display_, key.keycode, True, 0);
     } else if (key.press) {
-      PressAfresh(static_cast<int>(key.keycode));
+      PressAfresh(keycode);
     } else {
-      Key(static_cast<int>(key.keycode), false);
+      Key(keycode, false);
     }
     if (key.press) {
       pressed.push_back(key.keycode);

@@ -13,6 +13,7 @@
 #include "platform/keystroke_output.h"
 #include "platform/x11/client_fence.h"
 #include "platform/x11/held_key.h"
+#include "platform/x11/held_presses.h"
 #include "platform/x11/output_keysyms.h"
 #include "platform/x11/own_key_presses.h"
 #include "platform/x11/qt_event_source.h"
@@ -51,12 +52,12 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
     std::function<void()> await_paste;
     // Whether the keys are sent in answer to a key event (X11KeyboardHook::Reporting).
     std::function<bool()> in_key_event;
-    // Whether a press of the user's that a hold kept back has not been reported to the
-    // handler (X11KeyboardHook::TakeUnheardPress): it is replayed as the user's, not as ours.
-    std::function<bool(int keycode)> unheard_press;
   };
 
-  X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, Neighbours neighbours);
+  // The user's presses that a hold keeps back go to `held_presses`: they are typed again as
+  // the user's, for the hook to hear then.
+  X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, HeldPresses& held_presses,
+                     Neighbours neighbours);
   ~X11KeystrokeOutput() override;
   X11KeystrokeOutput(const X11KeystrokeOutput&) = delete;
   X11KeystrokeOutput& operator=(const X11KeystrokeOutput&) = delete;
@@ -118,6 +119,7 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   Display* display_;
   ClientFence fence_;
   OwnKeyPresses& own_presses_;
+  HeldPresses& held_presses_;
   Neighbours neighbours_;
   X11Keymap keymap_;
   ScratchKeycodes scratch_;

@@ -78,6 +78,7 @@ class X11Platform final : public Platform {
   X11DisplayPtr output_display_;
   X11DisplayPtr clipboard_display_;
   OwnKeyPresses own_presses_;
+  HeldPresses held_presses_;
   std::unique_ptr<AtspiFocusWatch> focus_watch_ = AtspiFocusWatch::Start();
   X11CaretLocator caret_{focus_watch_.get()};
   std::unique_ptr<X11KeyboardHook> hook_;
@@ -114,14 +115,13 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
       output_display_(std::move(output_display)),
       clipboard_display_(std::move(clipboard_display)),
       hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode, own_presses_,
-                                              focus_watch_.get())),
+                                              held_presses_, focus_watch_.get())),
       clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
       keystrokes_(std::make_unique<X11KeystrokeOutput>(
-          output_display_.get(), own_presses_,
-          X11KeystrokeOutput::Neighbours{
-              [this] { return hook_->TakeOverPendingKey(); },
-              [this] { clipboard_->AwaitPasteFetch(); }, [this] { return hook_->Reporting(); },
-              [this](int keycode) { return hook_->TakeUnheardPress(keycode); }})),
+          output_display_.get(), own_presses_, held_presses_,
+          X11KeystrokeOutput::Neighbours{[this] { return hook_->TakeOverPendingKey(); },
+                                         [this] { clipboard_->AwaitPasteFetch(); },
+                                         [this] { return hook_->Reporting(); }})),
       folders_(CurrentAppFolders()) {}
 
 FileSystem& X11Platform::files() { return LinuxFileSystem(); }

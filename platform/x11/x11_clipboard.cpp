@@ -50,11 +50,13 @@ struct X11Clipboard::OutgoingTransfer {
 };
 
 X11Clipboard::X11Clipboard(Display* display,
-                           std::function<std::optional<std::string>()> own_windows_text)
+                           std::function<std::optional<std::string>()> own_windows_text,
+                           std::size_t max_snapshot_bytes)
     : display_(display),
       window_(XCreateSimpleWindow(display, DefaultRootWindow(display), -10, -10, 1, 1, 0, 0, 0)),
       atoms_(SelectionAtoms::Intern(display)),
-      own_windows_text_(std::move(own_windows_text)) {
+      own_windows_text_(std::move(own_windows_text)),
+      max_snapshot_bytes_(max_snapshot_bytes) {
   XSelectInput(display_, window_, PropertyChangeMask);
   XFlush(display_);
 }
@@ -299,7 +301,7 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
     return std::make_unique<X11ClipboardSnapshot>(std::vector<SelectionData>{});
   }
   const Clock::time_point deadline = Clock::now() + kSnapshotWait;
-  const std::optional<SelectionData> list = Read(atoms_.targets, deadline, kMaxSnapshotBytes);
+  const std::optional<SelectionData> list = Read(atoms_.targets, deadline, max_snapshot_bytes_);
   if (!list) return nullptr;  // no answer: busy
   std::vector<Atom> targets;
   if (list->type == XA_ATOM && list->format == 32) {
@@ -318,7 +320,7 @@ std::unique_ptr<ClipboardSnapshot> X11Clipboard::Save() {
   std::vector<SelectionData> content;
   std::size_t total = 0;
   for (const Atom target : targets) {
-    std::optional<SelectionData> data = Read(target, deadline, kMaxSnapshotBytes - total);
+    std::optional<SelectionData> data = Read(target, deadline, max_snapshot_bytes_ - total);
     // An owner that stops answering, or gives too much, leaves the clipboard alone: a part of
     // it is no snapshot.
     if (!data) return nullptr;

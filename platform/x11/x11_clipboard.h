@@ -50,7 +50,8 @@ class X11Clipboard final : public Clipboard {
   // `display` is the clipboard's own connection and must outlive it. `own_windows_text` gives
   // the text when the program's own windows hold the clipboard: they answer from the event
   // loop, which cannot run while the clipboard waits for an answer.
-  X11Clipboard(Display* display, std::function<std::optional<std::string>()> own_windows_text);
+  X11Clipboard(Display* display, std::function<std::optional<std::string>()> own_windows_text,
+               std::size_t max_snapshot_bytes = kMaxSnapshotBytes);
   ~X11Clipboard() override;
   X11Clipboard(const X11Clipboard&) = delete;
   X11Clipboard& operator=(const X11Clipboard&) = delete;
@@ -93,6 +94,7 @@ class X11Clipboard final : public Clipboard {
   ::Window window_;
   SelectionAtoms atoms_;
   std::function<std::optional<std::string>()> own_windows_text_;
+  std::size_t max_snapshot_bytes_;
   std::unique_ptr<QtEventSource> events_;  // from the first SetText on
 
   // What this connection offers while it owns the clipboard.

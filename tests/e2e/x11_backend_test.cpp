@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -384,6 +385,31 @@ TEST_F(X11BackendTest, AnIncrementalAnswerThatItsRequestorLeavesIsDropped) {
   XFlush(requestor);
   EXPECT_FALSE(arrives(PropertyNotify, 1500));
   XCloseDisplay(requestor);
+}
+
+TEST_F(X11BackendTest, AClipboardLargerThanTheSnapshotBudgetIsGivenUp) {
+  constexpr std::size_t kOffered = 128 * 1024;
+  // An owner that the programs did not write, which answers at once.
+  const std::string offer = "head -c " + std::to_string(kOffered) +
+                            " /dev/zero | tr '\\0' x | xclip -selection clipboard -i";
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
+  const Window before = XGetSelectionOwner(display, clipboard);
+  ASSERT_EQ(std::system(offer.c_str()), 0);
+  // xclip takes the clipboard after it has gone to the background.
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return XGetSelectionOwner(display, clipboard) != before; }, 5000));
+  {
+    const auto no_own_text = [] { return std::optional<std::string>(); };
+    X11Clipboard within(display, no_own_text, 2 * kOffered);
+    X11Clipboard beyond(display, no_own_text, kOffered / 2);
+    EXPECT_NE(within.Save(), nullptr);
+    EXPECT_EQ(beyond.Save(), nullptr);
+  }
+  XCloseDisplay(display);
+  // Taking the clipboard over ends xclip.
+  EXPECT_TRUE(platform_->clipboard().SetText("x"));
 }
 
 }  // namespace

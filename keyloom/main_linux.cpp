@@ -1,7 +1,7 @@
 // Keyloom on Linux.
 #include "completion/keyloom_app.h"
 #include "keyloom/keyloom_window_design.h"
-#include "shell/qt/linux_program.h"
+#include "linux_entry/linux_entry.h"
 
 int main(int /*argc*/, char** argv) {
   return keyloom::RunLinuxProgram(

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ansi_code_page.h"
+#include "platform/candidate_list.h"
 #include "platform/caret_locator.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -39,15 +40,22 @@ class Platform {
   // Whether the backend can tell password fields in this session (on X11 it needs the
   // accessibility bus).
   virtual bool DetectsPasswordFields() const { return true; }
+  // Where candidates show when the backend has a list of its own (the input method's, at the
+  // text cursor); null when the program's pop-up shows them.
+  virtual CandidateList* candidate_list() { return nullptr; }
+  // Whether keys reach the program: not while the user has not yet picked the program's input
+  // source, through which the input method's engine sends them.
+  virtual bool InputSourceChosen() const { return true; }
 };
 
 }  // namespace keyloom
 
 namespace keyloom {
 
-// Defined once per backend (platform/x11, platform/win32, platform/fake); CMake links the one
-// that fits the target. Returns nullptr and says why in `error` when the backend cannot run
-// (no display, a missing X extension).
+// Defined once per backend that is the only one of its target (platform/win32, platform/fake);
+// CMake links the one that fits the target. On Linux the programs' entry chooses at run time
+// between CreateX11Platform and CreateIbusPlatform, made in the same style. Returns nullptr and
+// says why in `error` when the backend cannot run.
 std::unique_ptr<Platform> CreatePlatform(std::string& error);
 
 }  // namespace keyloom

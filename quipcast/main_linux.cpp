@@ -1,7 +1,7 @@
 // Quipcast on Linux.
 #include "phrases/quipcast_app.h"
 #include "quipcast/quipcast_window_design.h"
-#include "shell/qt/linux_program.h"
+#include "linux_entry/linux_entry.h"
 #include "shell/qt/startup_error.h"
 
 int main(int /*argc*/, char** argv) {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/x11/virtual_keys.h"
+#include "platform/linux/virtual_keys.h"
 
 namespace keyloom {
 namespace {

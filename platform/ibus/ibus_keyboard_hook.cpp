@@ -1,7 +1,7 @@
 #include "platform/ibus/ibus_keyboard_hook.h"
 
 #include "platform/ibus/ibus_key_mapping.h"
-#include "platform/x11/qt_event_source.h"
+#include "platform/linux/qt_event_source.h"
 
 namespace keyloom {
 

@@ -12,9 +12,9 @@
 #include "platform/ibus/ibus_output.h"
 #include "platform/ibus/line_channel.h"
 #include "platform/linux/linux_files.h"
-#include "platform/x11/linux_app_folders.h"
-#include "platform/x11/qt_clock.h"
-#include "platform/x11/qt_program_starter.h"
+#include "platform/linux/linux_app_folders.h"
+#include "platform/linux/qt_clock.h"
+#include "platform/linux/qt_program_starter.h"
 
 namespace keyloom {
 namespace {
@@ -35,9 +35,9 @@ class NoCaretLocator final : public CaretLocator {
   std::optional<CaretPlace> Locate() override { return std::nullopt; }
 };
 
-class IbusPlatformImpl final : public IbusPlatform {
+class IbusPlatform final : public Platform {
  public:
-  explicit IbusPlatformImpl(std::string socket_path) : link_(std::move(socket_path)) {}
+  explicit IbusPlatform(std::string socket_path) : link_(std::move(socket_path)) {}
   KeyboardHook& hook() override { return hook_; }
   KeystrokeOutput& keystrokes() override { return keystrokes_; }
   Clipboard& clipboard() override { return clipboard_; }
@@ -48,8 +48,9 @@ class IbusPlatformImpl final : public IbusPlatform {
   CaretLocator& caret() override { return caret_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
-  CandidateList& candidates() override { return candidates_; }
-  bool EngineReached() const override { return link_.Connected(); }
+  CandidateList* candidate_list() override { return &candidates_; }
+  // IBus starts the engine once the user's input source is Keyloom's.
+  bool InputSourceChosen() const override { return link_.Connected(); }
 
  private:
   EngineLink link_;
@@ -73,7 +74,7 @@ bool InputMethodRunning() {
   return running;
 }
 
-std::unique_ptr<IbusPlatform> IbusPlatform::Create(std::string& error) {
+std::unique_ptr<Platform> CreateIbusPlatform(std::string& error) {
   std::optional<std::string> socket_path = EngineSocketPath();
   if (!socket_path) {
     error =
@@ -82,7 +83,7 @@ std::unique_ptr<IbusPlatform> IbusPlatform::Create(std::string& error) {
         std::to_string(getuid()) + " is not yours alone).";
     return nullptr;
   }
-  return std::make_unique<IbusPlatformImpl>(std::move(*socket_path));
+  return std::make_unique<IbusPlatform>(std::move(*socket_path));
 }
 
 }  // namespace keyloom

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/clipboard.h"
-#include "platform/x11/qt_event_source.h"
+#include "platform/linux/qt_event_source.h"
 #include "platform/x11/selection_atoms.h"
 
 namespace keyloom {

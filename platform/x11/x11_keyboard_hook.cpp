@@ -15,7 +15,7 @@
 
 #include "platform/key_event.h"
 #include "platform/x11/layout_characters.h"
-#include "platform/x11/virtual_keys.h"
+#include "platform/linux/virtual_keys.h"
 #include "platform/x11/x11_errors.h"
 
 namespace keyloom {

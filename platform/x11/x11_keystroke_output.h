@@ -16,7 +16,7 @@
 #include "platform/x11/held_presses.h"
 #include "platform/x11/output_keysyms.h"
 #include "platform/x11/own_key_presses.h"
-#include "platform/x11/qt_event_source.h"
+#include "platform/linux/qt_event_source.h"
 #include "platform/x11/scratch_keycodes.h"
 #include "platform/x11/x11_keymap.h"
 

@@ -8,10 +8,10 @@
 
 #include "platform/linux/linux_files.h"
 #include "platform/x11/atspi_focus_watch.h"
-#include "platform/x11/linux_app_folders.h"
-#include "platform/x11/qt_clock.h"
+#include "platform/linux/linux_app_folders.h"
+#include "platform/linux/qt_clock.h"
 #include "platform/x11/qt_own_clipboard.h"
-#include "platform/x11/qt_program_starter.h"
+#include "platform/linux/qt_program_starter.h"
 #include "platform/x11/x11_caret_locator.h"
 #include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_errors.h"
@@ -53,8 +53,6 @@ std::string MissingExtension(Display* display, int& xi_opcode) {
 
 class X11Platform final : public Platform {
  public:
-  // Null, with the reason in `error`, when there is no X display or it lacks XInput 2.1,
-  // XTest or XKB.
   static std::unique_ptr<X11Platform> Create(std::string& error);
 
   KeyboardHook& hook() override { return *hook_; }
@@ -128,6 +126,8 @@ FileSystem& X11Platform::files() { return LinuxFileSystem(); }
 
 const AnsiCodePage& X11Platform::code_page() { return Windows1252(); }
 
-std::unique_ptr<Platform> CreatePlatform(std::string& error) { return X11Platform::Create(error); }
+std::unique_ptr<Platform> CreateX11Platform(std::string& error) {
+  return X11Platform::Create(error);
+}
 
 }  // namespace keyloom

@@ -29,6 +29,7 @@
 #include <chrono>
 
 #include "platform/x11/x11_clipboard.h"
+#include "platform/x11/x11_platform.h"
 
 namespace keyloom {
 namespace {
@@ -72,7 +73,7 @@ class X11BackendTest : public testing::Test {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     app_ = new QApplication(argc, argv);
     std::string error;
-    platform_ = CreatePlatform(error).release();
+    platform_ = CreateX11Platform(error).release();
     ASSERT_NE(platform_, nullptr) << error;
     ASSERT_TRUE(platform_->hook().Start(handler_));
   }

@@ -1,4 +1,4 @@
-#include "platform/x11/qt_event_source.h"
+#include "platform/linux/qt_event_source.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>

@@ -1,4 +1,4 @@
-#include "platform/x11/qt_clock.h"
+#include "platform/linux/qt_clock.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "platform/x11/qt_program_starter.h"
+#include "platform/linux/qt_program_starter.h"
 
 #include <QProcess>
 #include <QString>

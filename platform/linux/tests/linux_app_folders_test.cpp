@@ -1,4 +1,4 @@
-#include "platform/x11/linux_app_folders.h"
+#include "platform/linux/linux_app_folders.h"
 
 #include <gtest/gtest.h>
 

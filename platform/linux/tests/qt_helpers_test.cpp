@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/x11/qt_clock.h"
-#include "platform/x11/qt_program_starter.h"
+#include "platform/linux/qt_clock.h"
+#include "platform/linux/qt_program_starter.h"
 
 namespace keyloom {
 namespace {

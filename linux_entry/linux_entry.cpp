@@ -1,7 +1,5 @@
 #include "linux_entry/linux_entry.h"
 
-#include <QByteArray>
-#include <QtGlobal>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -48,7 +46,7 @@ int RunLinuxProgram(std::string_view program_name, char* argv0, const ProgramBod
     case Frontend::kX11:
       platform = CreateX11Platform(error);
       // The keyboard is watched on X11, so the windows must be X11 windows too.
-      if (platform) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+      if (platform) setenv("QT_QPA_PLATFORM", "xcb", 1);
       break;
     case Frontend::kNone:
       error = NoFrontendReason(situation, program_name);

@@ -23,12 +23,9 @@ int RunQtProgram(std::string_view program_name, char* argv0, std::unique_ptr<Pla
     if (CandidateList* candidates = platform->candidate_list()) {
       shell = std::make_unique<CandidateListShell>(std::move(shell), *candidates);
     }
-    std::unique_ptr<InputSourceNotice> notice;
-    if (!platform->InputSourceChosen()) {
-      Platform* keys = platform.get();
-      notice = std::make_unique<InputSourceNotice>(program_name,
-                                                   [keys] { return keys->InputSourceChosen(); });
-    }
+    // Asked a while after the start: a backend without an input source to choose says yes.
+    const InputSourceNotice notice(program_name,
+                                   [&platform] { return platform->InputSourceChosen(); });
     exit_code = body(*shell, *platform);
   } else {
     ShowStartupError(program_name, error, true);

@@ -6,37 +6,12 @@
 # Run as: delivery.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE CLIENT, CLIENT being qt, gtk,
 # tk or xterm.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/delivery_steps.sh"
 KEYLOOM_BINARY=$3
 WORDS_MDB=$4
 WORDSTORE=$5
 CLIENT=$6
-CLIENTS_DIR="$(dirname "$0")/clients"
 SINK_FILE="$E2E_DIR/sink.txt"
-
-start_client() {
-  local title
-  case "$CLIENT" in
-    qt)
-      "$SINK_BINARY" "$SINK_FILE" "$E2E_DIR/keys.txt" >"$E2E_DIR/client.log" 2>&1 &
-      title='Keyloom test sink' ;;
-    gtk)
-      NO_AT_BRIDGE=1 /usr/bin/python3 "$CLIENTS_DIR/gtk_sink.py" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
-      title='Keyloom GTK sink' ;;
-    tk)
-      wish "$CLIENTS_DIR/tk_sink.tcl" "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
-      title='Keyloom Tk sink' ;;
-    xterm)
-      xterm -u8 -title 'Keyloom xterm sink' -e python3 "$CLIENTS_DIR/terminal_sink.py" \
-        "$SINK_FILE" >"$E2E_DIR/client.log" 2>&1 &
-      title='Keyloom xterm sink' ;;
-    *) fail "no client $CLIENT" ;;
-  esac
-  CLIENT_PID=$!
-  E2E_PIDS+=($CLIENT_PID)
-  SINK_WINDOW=$(window_of "$title") ||
-    fail "the $CLIENT window did not appear"
-  wait_until 10 test -e "$SINK_FILE" || [ "$CLIENT" == xterm ] || fail "the $CLIENT sink wrote nothing"
-}
 
 # The phrases, and the list file that holds them (UTF-8 with a byte-order mark).
 pangram='Съешь же ещё этих мягких французских булок, да выпей чаю.'
@@ -60,45 +35,6 @@ write_phrases() {
   { printf '\xEF\xBB\xBF'; printf '%s\x01' "${entries[@]}"; } >"$E2E_DIR/app/defaultkeys.kyl"
 }
 
-# Where a user of each layout finds the letters of the launches, as xdotool key names, and what
-# those keys type there.
-declare -A RU_KEYS=([a]=Cyrillic_ef [b]=Cyrillic_i [c]=Cyrillic_es [d]=Cyrillic_ve [e]=Cyrillic_u
-  [f]=Cyrillic_a [j]=Cyrillic_o [k]=Cyrillic_el [l]=Cyrillic_de [m]=Cyrillic_softsign
-  [r]=Cyrillic_ka [t]=Cyrillic_ie [u]=Cyrillic_ghe [x]=Cyrillic_che)
-declare -A RU_TYPED=([a]=ф [b]=и [c]=с)
-key_of() {
-  case "$LAYOUT:$1" in
-    ru:[a-z]) echo "${RU_KEYS[$1]}" ;;
-    fr:9) echo ccedilla ;;
-    *) echo "$1" ;;
-  esac
-}
-typed_by() {
-  case "$LAYOUT:$CAPS" in
-    ru:*) echo "${RU_TYPED[$1]}" ;;
-    *:on) echo "${1^^}" ;;
-    *) echo "$1" ;;
-  esac
-}
-
-# expect_sink TEXT: waits up to 20 seconds (a slow client takes a while to lay out 2,000 typed
-# characters) for the client to hold exactly TEXT, a last line break included.
-sink_is() { [ -f "$SINK_FILE" ] && [ "$(cat "$SINK_FILE"; printf .)" == "$1." ]; }
-expect_sink() {
-  wait_until 20 sink_is "$1" ||
-    fail "$CLIENT ($LAYOUT, Caps Lock $CAPS) holds $(printf %q "$(cat "$SINK_FILE"; printf .)"), expected $(printf %q "$1.")"
-}
-
-# launch LETTERS ENDING_KEY TEXT: the user types the launch; the sink then holds TEXT more.
-launch() {
-  local keys=() i
-  for ((i = 0; i < ${#1}; i++)); do keys+=("$(key_of "${1:i:1}")"); done
-  EXPECTED+=$3
-  xdotool key --delay 30 "${keys[@]}" "$2"
-  expect_sink "$EXPECTED"
-  sleep "$QUIET"
-}
-
 # Quipcast with Boost on or off from its settings; QUIET outlasts its quiet period after a launch
 # (100 ms with Boost, 500 ms without).
 run_quipcast() {
@@ -108,11 +44,6 @@ run_quipcast() {
   start_quipcast
   focus "$SINK_WINDOW"
 }
-stop_program() {
-  kill "$1"
-  wait "$1" 2>/dev/null || true
-}
-
 quipcast_scenarios() {
   launch td space $'Today is here.\n'
   launch tb Tab 'Tabbed in.'

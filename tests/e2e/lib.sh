@@ -307,7 +307,7 @@ keys_seen() { grep -qx "$1" "$E2E_DIR/keys.txt"; }
 # engine first). GTK clients started after it type through it.
 start_input_method() {
   IBUS_COMPONENT_PATH=$1 ibus-daemon --panel=disable --config=disable --cache=none --replace \
-    >"$E2E_DIR/ibus.log" 2>&1 &
+    --xim >"$E2E_DIR/ibus.log" 2>&1 &
   E2E_PIDS+=($!)
   wait_until 10 bash -c 'ibus list-engine 2>/dev/null | grep -q keyloom' ||
     fail "IBus did not start with the Keyloom engine"

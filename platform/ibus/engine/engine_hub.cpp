@@ -105,9 +105,12 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   const bool edits = Edits(keyval, state);
   // A candidate list shown or hidden meanwhile types nothing: the key may still pass as it is.
   const bool answered_with_output = std::any_of(answers_.begin(), answers_.end(), IsOutput);
-  if (!withheld && (output_.Busy() || answered_with_output)) {
-    const std::string typed = TypedBy(keyval, state);
-    if (!output_.Busy() && !typed.empty()) {
+  const std::string typed = TypedBy(keyval, state);
+  if (!withheld && (output_.Busy() || answered_with_output) &&
+      output_.CanSendKey(keyval, state, !typed.empty())) {
+    // Behind output that waits, a commit waits too; a client whose forwarded keys only type
+    // would drop the key's Shift.
+    if ((!output_.Busy() || ways_.keys_only_type) && !typed.empty()) {
       output_.Commit(typed);
     } else {
       output_.Forward(keyval, keycode, state, edits);
@@ -141,7 +144,7 @@ void EngineHub::ClientNamed(IBusEngine* engine, const gchar* client) {
   const std::string name = client != nullptr ? client : "";
   const std::size_t colon = name.rfind(':');
   application_ = colon == std::string::npos ? name : name.substr(colon + 1);
-  client_module_ = colon == std::string::npos ? name : name.substr(0, colon);
+  ways_ = WaysOfClient(colon == std::string::npos ? name : name.substr(0, colon));
 }
 
 void EngineHub::CursorMoved(IBusEngine* engine, int x, int y) {
@@ -200,11 +203,6 @@ KeyReport EngineHub::FieldReport() const {
   key.in_terminal = purpose == IBUS_INPUT_PURPOSE_TERMINAL;
   return key;
 }
-
-bool EngineHub::TypesForwardedText() const { return client_module_.starts_with("gtk"); }
-
-// On GNOME's Wayland session the shell is the input method's client for every application.
-bool EngineHub::TakesLineBreaksAsText() const { return client_module_ == "gnome-shell"; }
 
 bool EngineHub::SupportsSurroundingText() const {
   return focused_ != nullptr && (focused_->client_capabilities & IBUS_CAP_SURROUNDING_TEXT) != 0;

@@ -44,8 +44,7 @@ class EngineHub final : private InputTarget {
   void Commit(const std::string& text) override;
   void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) override;
   void ForwardText(const std::string& text) override;
-  bool TypesForwardedText() const override;
-  bool TakesLineBreaksAsText() const override;
+  ClientWays ways() const override { return ways_; }
   void DeleteBeforeCursor(int count) override;
 
   ProgramRelay relay_;
@@ -53,7 +52,7 @@ class EngineHub final : private InputTarget {
   guint quiet_source_ = 0;  // the output queue's quiet timer
   IBusEngine* focused_ = nullptr;
   std::string application_;
-  std::string client_module_;  // how the focused client reaches IBus: "gtk3-im", "gnome-shell"
+  ClientWays ways_;                      // of the focused client
   std::set<guint> withheld_keycodes_;    // their releases are withheld too
   bool answering_ = false;               // the programs are deciding a key
   std::vector<ProgramMessage> answers_;  // what they sent meanwhile

@@ -14,6 +14,11 @@ std::size_t LastCodePointStart(const std::string& text) {
   return start;
 }
 
+// Control, Alt and Super make a key a chord; Shift, Caps Lock and Num Lock do not.
+constexpr unsigned int kChordMask = (1 << 2) | (1 << 3) | (1 << 6);
+
+bool IsPlain(unsigned int state) { return (state & kChordMask) == 0; }
+
 }  // namespace
 
 OutputQueue::OutputQueue(InputTarget& target, std::function<void(int)> set_quiet_timer)
@@ -30,10 +35,15 @@ void OutputQueue::Forward(unsigned int keyval, unsigned int keycode, unsigned in
 
 bool OutputQueue::IsLineBreakAsText(const Item& item) const {
   return item.forward && item.keyval == kReturnKeyval && item.state == 0 &&
-         target_.TakesLineBreaksAsText();
+         target_.ways().line_breaks_as_text;
 }
 
 void OutputQueue::Apply(Item item) {
+  // Where a forwarded Enter or Tab would be dropped, it goes as the text it types.
+  if (item.forward && IsPlain(item.state) && target_.ways().keys_only_type) {
+    if (item.keyval == kReturnKeyval) item = {false, "\n"};
+    if (item.keyval == kTabKeyval) item = {false, "\t"};
+  }
   const bool line_break = IsLineBreakAsText(item);
   // An Enter behind keys in flight waits with them, to be sent as text if text follows it.
   if (!held_.empty() || !has_focus_ || (in_flight_ && line_break)) {
@@ -45,7 +55,7 @@ void OutputQueue::Apply(Item item) {
     pending_enter_ = std::move(item);
     return;
   }
-  const bool backspace = item.forward && item.keyval == kBackspaceKeyval && item.state == 0;
+  const bool backspace = item.forward && item.keyval == kBackspaceKeyval && IsPlain(item.state);
   const bool deletes_in_turn = !in_flight_ && backspace && target_.SupportsSurroundingText();
   const bool commits_in_turn = !in_flight_ && !item.forward;
   if (pending_enter_ && (deletes_in_turn || commits_in_turn)) {
@@ -63,7 +73,7 @@ void OutputQueue::Apply(Item item) {
   } else if (item.forward) {
     Flush();
     SendKey(item);
-  } else if (target_.TypesForwardedText()) {
+  } else if (target_.ways().types_forwarded_text) {
     target_.ForwardText(item.text);
     Expect(static_cast<int>(CodePointCount(item.text)));
   } else {
@@ -73,26 +83,59 @@ void OutputQueue::Apply(Item item) {
 
 void OutputQueue::SendKey(const Item& key) {
   target_.Forward(key.keyval, key.keycode, key.state);
+  if (target_.ways().applies_in_order) return;
   in_flight_ = true;
   Expect(key.edits ? 1 : 0);
+}
+
+void OutputQueue::SendCommit(std::string text) {
+  const std::size_t limit = target_.ways().max_commit_bytes;
+  while (limit > 0 && text.size() > limit) {
+    // Cut where a code point begins.
+    std::size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    target_.Commit(text.substr(0, cut));
+    text.erase(0, cut);
+  }
+  target_.Commit(text);
 }
 
 void OutputQueue::Flush() {
   if (pending_deletion_ > 0 || !pending_text_.empty()) {
     if (pending_deletion_ > 0) target_.DeleteBeforeCursor(std::exchange(pending_deletion_, 0));
-    if (!pending_text_.empty()) target_.Commit(std::exchange(pending_text_, {}));
+    if (!pending_text_.empty()) SendCommit(std::exchange(pending_text_, {}));
     Expect(1);
   }
   if (pending_enter_) SendKey(*std::exchange(pending_enter_, std::nullopt));
 }
 
+bool OutputQueue::CanSendKey(unsigned int keyval, unsigned int state, bool types) const {
+  if (types || !target_.ways().keys_only_type) return true;
+  if (!IsPlain(state)) return false;
+  return keyval == kReturnKeyval || keyval == kTabKeyval ||
+         (keyval == kBackspaceKeyval && target_.SupportsSurroundingText());
+}
+
 void OutputQueue::KeyPassed(bool edits) {
+  if (target_.ways().applies_in_order) {
+    // It reaches the field after everything sent, and so do the keys after it.
+    settling_ = false;
+    return;
+  }
   if (!edits || !tells_cursor_) return;
   in_flight_ = true;
   Expect(1);
 }
 
 void OutputQueue::Expect(int moves) {
+  const ClientWays ways = target_.ways();
+  if (ways.applies_in_order) {
+    if (ways.reorders_queued_keys && moves > 0) {
+      settling_ = true;
+      set_quiet_timer_(kQuietClientMs);
+    }
+    return;
+  }
   if (tells_cursor_) awaited_moves_ += moves;
   if (Busy() || awaited_moves_ > 0) set_quiet_timer_(kQuietClientMs);
 }
@@ -127,6 +170,7 @@ void OutputQueue::QuietTimeOver() { Landed(); }
 
 void OutputQueue::Landed() {
   in_flight_ = false;
+  settling_ = false;
   awaited_moves_ = 0;
   set_quiet_timer_(0);
   if (!has_focus_) return;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/ibus/engine/client_ways.h"
+
 namespace keyloom {
 
 // The focused field as the engine reaches it.
@@ -20,13 +22,7 @@ class InputTarget {
   virtual void Forward(unsigned int keyval, unsigned int keycode, unsigned int state) = 0;
   // Types the text as forwarded keys, one per character.
   virtual void ForwardText(const std::string& text) = 0;
-  // Whether the client can take text as forwarded keys: GTK's input method modules make an
-  // event of the keysym itself. On Wayland a key reaches the application by its key code, which
-  // most characters have none of.
-  virtual bool TypesForwardedText() const = 0;
-  // Whether a line break inside output must go as text: GNOME Shell takes the input method's
-  // focus from a GTK field that handles a forwarded Enter, and what follows the Enter is lost.
-  virtual bool TakesLineBreaksAsText() const = 0;
+  virtual ClientWays ways() const = 0;
 };
 
 // Applies the programs' output to the focused field in order.
@@ -43,7 +39,8 @@ class InputTarget {
 // (text one key per character, deletions as BackSpaces), and otherwise waits until the keys have
 // landed: until the client has moved its cursor once for each edit sent (a move within the
 // cursor's column is the view scrolling and does not count), or has told nothing for a short
-// while. A key that the user types meanwhile goes behind them.
+// while. A key that the user types meanwhile goes behind them. A client that applies keys in
+// order has nothing in flight.
 //
 // Where line breaks must go as text, an Enter waits for the end of its turn: followed by more
 // text or deletions it becomes a line break in the turn's commit; at the end of the output it
@@ -54,6 +51,7 @@ class OutputQueue {
   static constexpr int kQuietClientMs = 300;
   static constexpr unsigned int kBackspaceKeyval = 0xFF08;
   static constexpr unsigned int kReturnKeyval = 0xFF0D;
+  static constexpr unsigned int kTabKeyval = 0xFF09;
 
   // `set_quiet_timer(ms)` starts a single wait of that long that ends in QuietTimeOver, or
   // starts it again; 0 stops it.
@@ -73,9 +71,12 @@ class OutputQueue {
   void FocusLost();
   void FocusMoved();
   void QuietTimeOver();
-  // Whether keys are in flight or output waits, so that a key the user types now must go
-  // behind them.
-  bool Busy() const { return in_flight_ || !held_.empty(); }
+  // Whether keys are in flight, output waits or the client is busy with it, so that a key the
+  // user types now must go behind them, through the queue.
+  bool Busy() const { return in_flight_ || !held_.empty() || settling_; }
+  // Whether the queue can send a key that the user typed in its place without the client
+  // dropping it: where forwarded keys only type, only text, Enter, Tab and deletions.
+  bool CanSendKey(unsigned int keyval, unsigned int state, bool types) const;
 
  private:
   struct Item {
@@ -90,6 +91,7 @@ class OutputQueue {
   void Apply(Item item);
   bool IsLineBreakAsText(const Item& item) const;
   void SendKey(const Item& key);
+  void SendCommit(std::string text);
   // Edits went out: as many cursor moves to come.
   void Expect(int moves);
   void Landed();
@@ -101,6 +103,7 @@ class OutputQueue {
   std::optional<Item> pending_enter_;  // this turn's, after its text
   std::deque<Item> held_;              // waiting for the keys in flight to land
   bool in_flight_ = false;
+  bool settling_ = false;  // a client that reorders queued keys is busy with output
   bool has_focus_ = true;
   int awaited_moves_ = 0;  // cursor moves still to come for what was sent
   bool tells_cursor_ = false;

@@ -15,8 +15,7 @@ constexpr unsigned int kReturn = 0xFF0D;
 class RecordingTarget final : public InputTarget {
  public:
   bool surrounding_text = true;
-  bool types_text = true;
-  bool line_breaks_as_text = false;
+  ClientWays client = WaysOfClient("gtk3-im");
   std::vector<std::string> received;
 
   bool SupportsSurroundingText() const override { return surrounding_text; }
@@ -28,8 +27,7 @@ class RecordingTarget final : public InputTarget {
     received.push_back("key " + std::to_string(keyval) + (state != 0 ? "+" : ""));
   }
   void ForwardText(const std::string& text) override { received.push_back("keys " + text); }
-  bool TypesForwardedText() const override { return types_text; }
-  bool TakesLineBreaksAsText() const override { return line_breaks_as_text; }
+  ClientWays ways() const override { return client; }
 };
 
 class OutputQueueTest : public testing::Test {
@@ -64,8 +62,7 @@ TEST_F(OutputQueueTest, WithNothingInFlightATurnIsOneDeletionAndOneCommit) {
 }
 
 TEST_F(OutputQueueTest, WhereLineBreaksGoAsTextOnlyAnEnterThatEndsTheOutputIsPressed) {
-  target_.types_text = false;
-  target_.line_breaks_as_text = true;
+  target_.client = WaysOfClient("gnome-shell");
   queue_.CursorMoved(100, 40);
   const auto enter = [this] { queue_.Forward(kReturn, 28, 0, true); };
   // A launch: the user's Space erased with the letters, lines, an empty one, Send Enter.
@@ -128,7 +125,7 @@ TEST_F(OutputQueueTest, AfterAForwardedKeyEverythingIsForwardedUntilItLanded) {
 }
 
 TEST_F(OutputQueueTest, AClientThatTakesNoTextAsKeysGetsItOnceTheKeysLanded) {
-  target_.types_text = false;  // a compositor on Wayland: keys need key codes
+  target_.client.types_forwarded_text = false;  // a compositor on Wayland: keys need key codes
   queue_.CursorMoved(0, 0);
   queue_.Commit("line one");
   queue_.Forward(kReturn, 28, 0, true);
@@ -158,7 +155,7 @@ TEST_F(OutputQueueTest, OutputWaitsWhileTheFieldHasLostTheFocus) {
 }
 
 TEST_F(OutputQueueTest, ALongPhraseOfManyLinesKeepsItsOrderWhereTextWaits) {
-  target_.types_text = false;
+  target_.client.types_forwarded_text = false;
   queue_.CursorMoved(0, 0);
   Texts expected;
   for (int line = 0; line < 20; ++line) {
@@ -220,6 +217,65 @@ TEST_F(OutputQueueTest, ALongPhraseOfManyLinesGoesOutAtOnceInOrder) {
     expected.push_back("key 65293");
   }
   EXPECT_EQ(target_.received, expected);
+}
+
+// GTK 4 turns a forwarded key into the character its key types without modifiers, and drops
+// Enter, Tab and Backspace: everything goes as text and deletions, in order at once.
+TEST_F(OutputQueueTest, WhereForwardedKeysOnlyTypeEverythingGoesAsTextAndDeletions) {
+  target_.client = WaysOfClient("gtk4-im");
+  queue_.CursorMoved(100, 40);
+  queue_.KeyPassed(true);  // the launch's last letter, applied before the engine's answer
+  queue_.Commit(" ");
+  Erase(3);
+  queue_.Commit("Today");
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.Commit("Two");
+  queue_.Forward(OutputQueue::kTabKeyval, 15, 0, true);
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"delete 2", "commit Today\nTwo\t\n"}));
+  // A chord has no text: it is forwarded, and nothing waits for it.
+  queue_.Forward('v', 47, 4, false);
+  queue_.Commit("after");
+  queue_.Flush();
+  EXPECT_EQ(target_.received,
+            (Texts{"delete 2", "commit Today\nTwo\t\n", "key 118+", "commit after"}));
+  // GTK 4 may handle keys queued meanwhile out of order: the user's keys go through the queue
+  // until the client has had a quiet while, or one of them passed as it is.
+  EXPECT_TRUE(queue_.Busy());
+  EXPECT_FALSE(queue_.CanSendKey(0xFF51, 0, false));  // Left: it would be dropped
+  EXPECT_TRUE(queue_.CanSendKey(kReturn, 1 << 1, false));
+  EXPECT_EQ(timer_ms_, OutputQueue::kQuietClientMs);
+  queue_.QuietTimeOver();
+  EXPECT_FALSE(queue_.Busy());
+  queue_.Commit("x");
+  queue_.Flush();
+  queue_.KeyPassed(false);
+  EXPECT_FALSE(queue_.Busy());
+}
+
+TEST_F(OutputQueueTest, AClientWithAShortCommitBufferGetsLongTextInPiecesCutBetweenCharacters) {
+  target_.client = WaysOfClient("xim");
+  target_.surrounding_text = false;
+  const std::size_t limit = target_.client.max_commit_bytes;
+  ASSERT_GT(limit, 2u);
+  std::string text(limit - 1, 'a');
+  text += "ё";  // two bytes across the limit
+  text += std::string(limit, 'b');
+  Erase(2);
+  queue_.Commit(text);
+  queue_.Flush();
+  ASSERT_EQ(target_.received.size(), 5u);
+  EXPECT_EQ(target_.received[0], "key 65288");
+  std::string joined;
+  for (std::size_t i = 2; i < target_.received.size(); ++i) {
+    const std::string piece = target_.received[i].substr(std::string("commit ").size());
+    EXPECT_LE(piece.size(), limit);
+    joined += piece;
+  }
+  EXPECT_EQ(joined, text);
+  EXPECT_EQ(target_.received[2], "commit " + std::string(limit - 1, 'a'));
+  EXPECT_FALSE(queue_.Busy());
 }
 
 }  // namespace

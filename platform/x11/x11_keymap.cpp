@@ -89,6 +89,24 @@ void X11Keymap::Bind(const std::vector<Binding>& bindings) {
   changes.first_key_sym = static_cast<KeyCode>(first->keycode);
   changes.num_key_syms = static_cast<unsigned char>(last->keycode - first->keycode + 1);
   XkbChangeMap(display_, desc_, &changes);
+  RestateLocks();
+}
+
+void X11Keymap::Unbind(const std::vector<int>& keycodes) {
+  for (const int keycode : keycodes) {
+    KeySym none = NoSymbol;
+    XChangeKeyboardMapping(display_, keycode, 1, &none, 1);
+  }
+  if (!keycodes.empty()) RestateLocks();
+}
+
+void X11Keymap::RestateLocks() {
+  // Qt 5 forgets the locked modifiers when the map changes, until they change: with Caps Lock
+  // left on, its next key would come without it.
+  XkbStateRec state{};
+  if (XkbGetState(display_, XkbUseCoreKbd, &state) != Success || state.locked_mods == 0) return;
+  XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, 0);
+  XkbLockModifiers(display_, XkbUseCoreKbd, state.locked_mods, state.locked_mods);
 }
 
 std::string_view X11Keymap::KeyName(int keycode) const {

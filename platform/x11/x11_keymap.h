@@ -61,6 +61,8 @@ class X11Keymap {
     KeySym upper;
   };
   void Bind(const std::vector<Binding>& bindings);
+  // The keycodes give no symbol again.
+  void Unbind(const std::vector<int>& keycodes);
 
   // Keycodes that give no keysym at all.
   std::vector<int> EmptyKeycodes() const;
@@ -69,6 +71,8 @@ class X11Keymap {
 
  private:
   int LevelFor(int keycode, int group, unsigned int mods) const;
+  // Locks the locked modifiers again, so that every client hears of them.
+  void RestateLocks();
 
   Display* display_;
   XkbDescPtr desc_ = nullptr;

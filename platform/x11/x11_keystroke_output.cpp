@@ -51,10 +51,11 @@ X11KeystrokeOutput::X11KeystrokeOutput(Display* display, OwnKeyPresses& own_pres
 X11KeystrokeOutput::~X11KeystrokeOutput() {
   held_presses_.SetReader({});
   // The borrowed keycodes go back to having no symbols.
+  std::vector<int> keycodes;
   for (const ScratchKeycodes::Binding& binding : scratch_.Bindings()) {
-    KeySym none = NoSymbol;
-    XChangeKeyboardMapping(display_, binding.keycode, 1, &none, 1);
+    keycodes.push_back(binding.keycode);
   }
+  keymap_.Unbind(keycodes);
   XSync(display_, False);
 }
 

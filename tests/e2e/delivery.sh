@@ -4,7 +4,7 @@
 # long phrases, keys typed 5 ms apart straight after a launch, and Keyloom's completion followed
 # at once by more typing. The user presses the keys where a user of the layout finds them.
 # Run as: delivery.sh QUIPCAST SINK KEYLOOM WORDS_MDB WORDSTORE CLIENT, CLIENT being qt, gtk,
-# tk or xterm.
+# tk, xterm, pyqt5 or pyqt6.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/delivery_steps.sh"
 KEYLOOM_BINARY=$3

@@ -1,5 +1,5 @@
-# Minimize hides the window to the tray, a click on the tray icon brings it back, and
-# File > Exit ends the program at once.
+# Minimize hides the window to the tray, where its icon is drawn, a click on the tray icon
+# brings it back, and File > Exit ends the program at once.
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
@@ -10,6 +10,10 @@ hidden() { ! shown; }
 
 quipcast_click Command1  # Minimize
 wait_until 5 hidden || fail "Minimize did not hide the window"
+# The icon's square at the tray's start shows a picture, not one flat colour.
+icon_colours() { import -window root -crop 22x22+1+1 png:- | convert png:- -format %k info:; }
+wait_until 5 bash -c "[ \"\$($(declare -f icon_colours); icon_colours)\" -gt 4 ]" ||
+  fail "the tray icon shows $(icon_colours) colours"
 # The icon is docked at the start of the tray, at its top left.
 xdotool mousemove --sync 10 12 click 1
 wait_until 5 shown || fail "a click on the tray icon did not show the window"

@@ -2,10 +2,8 @@
 
 #include <X11/XKBlib.h>
 #include <X11/extensions/XInput2.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -14,8 +12,8 @@
 #include <vector>
 
 #include "platform/key_event.h"
-#include "platform/x11/layout_characters.h"
 #include "platform/linux/virtual_keys.h"
+#include "platform/x11/layout_characters.h"
 #include "platform/x11/x11_errors.h"
 
 namespace keyloom {
@@ -41,14 +39,22 @@ std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
 }  // namespace
 
 X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
-                                 HeldPresses& held_presses, const AtspiFocusWatch* focus_watch)
+                                 HeldPresses& held_presses, KeyInDecision& decision,
+                                 const AtspiFocusWatch* focus_watch)
     : display_(display),
       root_(DefaultRootWindow(display)),
       xi_opcode_(xi_opcode),
       keymap_(display),
       own_presses_(own_presses),
       held_presses_(held_presses),
+      decision_(decision),
       focus_watch_(focus_watch) {
+  decision_.SetHookSide({[this](const XIRawEvent& raw, unsigned long serial) {
+                           history_.Forget(serial);
+                           return own_presses_.TakeIfOwn(raw.detail,
+                                                         xtest_devices_.contains(raw.sourceid));
+                         },
+                         [this] { DrainLater(); }});
   int opcode = 0, error_base = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
   XkbQueryExtension(display_, &opcode, &xkb_event_base_, &error_base, &major, &minor);
   num_lock_mask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
@@ -174,13 +180,6 @@ void X11KeyboardHook::Drain() {
   draining_ = nested;
 }
 
-void X11KeyboardHook::ReleasePendingGrab() {
-  if (!pending_grab_time_) return;
-  XUngrabKeyboard(display_, *pending_grab_time_);
-  XFlush(display_);
-  pending_grab_time_.reset();
-}
-
 void X11KeyboardHook::HandleEvent(XEvent& event) {
   if (event.type == GenericEvent && event.xcookie.extension == xi_opcode_) {
     if (XGetEventData(display_, &event.xcookie)) {
@@ -254,80 +253,11 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
     XFlush(display_);
     return;
   }
-  pending_grab_time_ = event.time;
+  decision_.Froze(event.time);
   // Runs only if the handler spins an event loop before it returns (a modal dialog): the
   // keyboard must not stay frozen meanwhile.
-  events_->CallSoon([this] { ReleasePendingGrab(); });
-  const bool withheld = Report(static_cast<int>(event.keycode), event.state);
-  if (!pending_grab_time_) {
-    // Released early: the handler waited in a dialog, or typed and took the key over.
-    if (std::exchange(taken_over_, false) && !withheld) {
-      own_presses_.Sent(static_cast<int>(event.keycode));
-      XTestFakeKeyEvent(display_, event.keycode, True, CurrentTime);
-      XTestFakeKeyEvent(display_, event.keycode, False, CurrentTime);
-      XFlush(display_);
-    }
-    return;
-  }
-  pending_grab_time_.reset();
-  if (withheld) {
-    // Ending the grab swallows the key; whatever the keyboard queued meanwhile (the handler's
-    // own typing included) then goes to the focused window in order.
-    XUngrabKeyboard(display_, event.time);
-  } else {
-    XAllowEvents(display_, ReplayKeyboard, event.time);
-  }
-  XFlush(display_);
-}
-
-HeldKeys X11KeyboardHook::TakeOverPendingKey() {
-  if (!pending_grab_time_) return {};
-  // The keys queued behind the frozen key come to this connection instead of the windows: an
-  // active grab of the same client replaces the frozen one.
-  XGrabKeyboard(display_, root_, False, GrabModeAsync, GrabModeAsync, CurrentTime);
-  unsigned long ungrab_serial = NextRequest(display_);
-  XUngrabKeyboard(display_, CurrentTime);
-  // The output goes on a connection of its own: the server must have ended the grab first.
-  XSync(display_, False);
-  pending_grab_time_.reset();
-  taken_over_ = true;
-  // Only key events from before the ungrab came through that grab; later ones are a passive
-  // grab's, which the hook must decide. A press's raw event comes before the grab's event of
-  // it: the raw ones tell which presses were the output's. The user's are heard when typed
-  // again, after the handler has decided the pending key and taken the keys it withholds next.
-  struct Match {
-    unsigned long ungrab_serial;
-    int xi_opcode;
-  } match{ungrab_serial, xi_opcode_};
-  const auto came_through_grab = [](Display*, XEvent* event, XPointer arg) {
-    const auto& [serial, xi_opcode] = *reinterpret_cast<Match*>(arg);
-    const bool raw_press = event->type == GenericEvent && event->xcookie.extension == xi_opcode &&
-                           event->xcookie.evtype == XI_RawKeyPress;
-    return static_cast<Bool>((event->type == KeyPress || event->type == KeyRelease || raw_press) &&
-                             event->xany.serial < serial);
-  };
-  HeldKeys keys;
-  std::vector<std::pair<int, Time>> own_presses;
-  XEvent event;
-  while (XCheckIfEvent(display_, &event, came_through_grab, reinterpret_cast<XPointer>(&match))) {
-    if (event.type == KeyPress) {
-      const auto own = std::find(own_presses.begin(), own_presses.end(),
-                                 std::pair<int, Time>(event.xkey.keycode, event.xkey.time));
-      keys.push_back({event.xkey.keycode, true, own != own_presses.end()});
-      if (own != own_presses.end()) own_presses.erase(own);
-    } else if (event.type == KeyRelease) {
-      keys.push_back({event.xkey.keycode, false});
-    } else if (XGetEventData(display_, &event.xcookie)) {
-      const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
-      history_.Forget(event.xcookie.serial);
-      if (own_presses_.TakeIfOwn(raw->detail, xtest_devices_.contains(raw->sourceid))) {
-        own_presses.emplace_back(raw->detail, raw->time);
-      }
-      XFreeEventData(display_, &event.xcookie);
-    }
-  }
-  DrainLater();
-  return keys;
+  events_->CallSoon([this] { decision_.Thaw(); });
+  decision_.Settle(event.keycode, Report(static_cast<int>(event.keycode), event.state));
 }
 
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {
@@ -340,15 +270,14 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   key.in_password_field = focus_watch_ != nullptr && focus_watch_->InPasswordField();
   key.in_terminal = focus_watch_ != nullptr && focus_watch_->InTerminal();
   key.application = focused_application_.Current();
-  const bool outer = reporting_;
-  reporting_ = true;
+  decision_.Begin();
   try {
     handler_->HandleKey(key);
   } catch (...) {
     // The keyboard must never be blocked by a failing handler: the key goes on.
     key.discard = false;
   }
-  reporting_ = outer;
+  decision_.End();
   return key.discard;
 }
 

@@ -5,18 +5,18 @@
 #include <array>
 #include <deque>
 #include <memory>
-#include <optional>
 #include <set>
 #include <span>
 
 #include "platform/keyboard_hook.h"
+#include "platform/linux/qt_event_source.h"
 #include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/focused_application.h"
 #include "platform/x11/grab_history.h"
 #include "platform/x11/held_key.h"
 #include "platform/x11/held_presses.h"
+#include "platform/x11/key_in_decision.h"
 #include "platform/x11/own_key_presses.h"
-#include "platform/linux/qt_event_source.h"
 #include "platform/x11/x11_keymap.h"
 
 namespace keyloom {
@@ -29,15 +29,19 @@ namespace keyloom {
 // with the keyboard's queued events going on as usual) or replayed to the focused window. A
 // grabbed key reaches the handler once, from its grab; its raw event is skipped. While a modal
 // dialog is open no key is reported (its handler has not returned); if a handler opens one while
-// deciding about a grabbed key, that key counts as withheld so that the keyboard is free.
+// deciding about a grabbed key, that key counts as withheld so that the keyboard is free. The
+// key being decided, and the frozen keyboard, are the platform's KeyInDecision, which the
+// output consults too.
 class X11KeyboardHook final : public KeyboardHook {
  public:
   // `display` must outlive the hook; `xi_opcode` is the XInputExtension's major opcode;
   // `own_presses` are the keys the program's output sent, which are never reported;
-  // `held_presses` the user's that the output held, reported when they are typed again.
-  // `focus_watch` (may be null) tells whether keys go to a password field.
+  // `held_presses` the user's that the output held, reported when they are typed again;
+  // `decision` tells the output of the key being decided. `focus_watch` (may be null) tells
+  // whether keys go to a password field.
   X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
-                  HeldPresses& held_presses, const AtspiFocusWatch* focus_watch = nullptr);
+                  HeldPresses& held_presses, KeyInDecision& decision,
+                  const AtspiFocusWatch* focus_watch = nullptr);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -45,19 +49,8 @@ class X11KeyboardHook final : public KeyboardHook {
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
 
-  // The output is about to type while the handler decides a grabbed key, which keeps the
-  // keyboard frozen, and with it the keys that the output sends: a handler that types in answer
-  // to a key takes that key over, so it is withheld now and the keyboard runs on. Should the
-  // handler not withhold it after all, the key is typed again. Returns the keys typed after it
-  // meanwhile, kept from the windows: they belong after the output's. The user's presses among
-  // them are reported when they are typed again.
-  HeldKeys TakeOverPendingKey();
-  // Whether the handler is deciding a key now.
-  bool Reporting() const { return reporting_; }
-
  private:
   void Drain();
-  void ReleasePendingGrab();
   void DrainLater();
   void HandleEvent(XEvent& event);
   void HandleRawPress(int keycode, int source_device, unsigned long serial, Time time);
@@ -86,15 +79,13 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> grabbed_;                          // keycodes
   OwnKeyPresses& own_presses_;
   HeldPresses& held_presses_;
+  KeyInDecision& decision_;
   const AtspiFocusWatch* focus_watch_;
   FocusedApplication focused_application_{display_};
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
   GrabHistory history_;
   bool draining_ = false;
-  std::optional<Time> pending_grab_time_;  // the grabbed key the handler is deciding
-  bool taken_over_ = false;                // that key was withheld for the handler's output
-  bool reporting_ = false;                 // the handler runs
 };
 
 }  // namespace keyloom

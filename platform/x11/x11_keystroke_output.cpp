@@ -33,12 +33,14 @@ bool KeyBitSet(const char* bits, int keycode) {
 }  // namespace
 
 X11KeystrokeOutput::X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses,
-                                       HeldPresses& held_presses, Neighbours neighbours)
+                                       HeldPresses& held_presses, KeyInDecision& decision,
+                                       std::function<void()> await_paste)
     : display_(display),
       fence_(display, [this](const XEvent& event) { HandleEvent(event); }),
       own_presses_(own_presses),
       held_presses_(held_presses),
-      neighbours_(std::move(neighbours)),
+      decision_(decision),
+      await_paste_(std::move(await_paste)),
       keymap_(display) {
   KeymapChanged();
   held_presses_.SetReader([this] {
@@ -253,7 +255,7 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   // in one batch of requests each time: what the user types meanwhile follows everything the
   // event sends. After a paste key it waits until the window has the paste, too.
   const bool pasted = std::any_of(actions.begin(), actions.end(), IsPasteKey);
-  const bool in_key_event = neighbours_.in_key_event && neighbours_.in_key_event();
+  const bool in_key_event = decision_.Deciding();
   const bool hold = pasted || (!event_ended && in_key_event);
   if (hold) BeforeWaiting();
   const std::vector<int> released =
@@ -328,10 +330,8 @@ void X11KeystrokeOutput::Bind(const std::vector<Binding>& bindings) {
 void X11KeystrokeOutput::BeforeWaiting() {
   // A grabbed key that the handler is still deciding keeps the keyboard frozen: the keys sent
   // so far wait behind it, in order, and the window could not answer.
-  if (neighbours_.before_waiting) {
-    const HeldKeys earlier = neighbours_.before_waiting();
-    users_keys_.insert(users_keys_.begin(), earlier.begin(), earlier.end());
-  }
+  const HeldKeys earlier = decision_.TakeOver();
+  users_keys_.insert(users_keys_.begin(), earlier.begin(), earlier.end());
   GrabKeys();
 }
 
@@ -353,7 +353,7 @@ void X11KeystrokeOutput::EndGrab() {
 
 void X11KeystrokeOutput::HoldUsersKeys(bool pasted) {
   BeforeWaiting();
-  if (pasted && neighbours_.await_paste) neighbours_.await_paste();
+  if (pasted && await_paste_) await_paste_();
   if (!keys_grabbed_ && users_keys_.empty()) return;
   // After a paste the event's further keys wait as well, to go out once it has ended.
   holding_ = holding_ || pasted;

@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "platform/keystroke_output.h"
+#include "platform/linux/qt_event_source.h"
 #include "platform/x11/client_fence.h"
 #include "platform/x11/held_key.h"
 #include "platform/x11/held_presses.h"
+#include "platform/x11/key_in_decision.h"
 #include "platform/x11/output_keysyms.h"
 #include "platform/x11/own_key_presses.h"
-#include "platform/linux/qt_event_source.h"
 #include "platform/x11/scratch_keycodes.h"
 #include "platform/x11/x11_keymap.h"
 
@@ -41,23 +42,13 @@ namespace keyloom {
 // program's keys go out and then the user's, in the order they were typed.
 class X11KeystrokeOutput final : public KeystrokeOutput {
  public:
-  // What the backend's other parts do around the typing.
-  struct Neighbours {
-    // Before the output types or waits for the window: a grabbed key that the handler is still
-    // deciding keeps the keyboard frozen, and the keys behind it; returns the user's keys queued
-    // behind it (X11KeyboardHook::TakeOverPendingKey).
-    std::function<HeldKeys()> before_waiting;
-    // After a paste key went out: waits until the focused window has fetched the paste
-    // (X11Clipboard::AwaitPasteFetch).
-    std::function<void()> await_paste;
-    // Whether the keys are sent in answer to a key event (X11KeyboardHook::Reporting).
-    std::function<bool()> in_key_event;
-  };
-
   // The user's presses that a hold keeps back go to `held_presses`: they are typed again as
-  // the user's, for the hook to hear then.
+  // the user's, for the hook to hear then. `decision` tells whether the keys are sent in
+  // answer to a key event, and takes over a grabbed key that keeps the keyboard frozen before
+  // the output types or waits. After a paste key went out, `await_paste` waits until the
+  // focused window has fetched the paste (X11Clipboard::AwaitPasteFetch).
   X11KeystrokeOutput(Display* display, OwnKeyPresses& own_presses, HeldPresses& held_presses,
-                     Neighbours neighbours);
+                     KeyInDecision& decision, std::function<void()> await_paste);
   ~X11KeystrokeOutput() override;
   X11KeystrokeOutput(const X11KeystrokeOutput&) = delete;
   X11KeystrokeOutput& operator=(const X11KeystrokeOutput&) = delete;
@@ -120,7 +111,8 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   ClientFence fence_;
   OwnKeyPresses& own_presses_;
   HeldPresses& held_presses_;
-  Neighbours neighbours_;
+  KeyInDecision& decision_;
+  std::function<void()> await_paste_;
   X11Keymap keymap_;
   ScratchKeycodes scratch_;
   int shift_keycode_ = 0;

@@ -6,12 +6,12 @@
 
 #include <cstdlib>
 
-#include "platform/linux/linux_files.h"
-#include "platform/x11/atspi_focus_watch.h"
 #include "platform/linux/linux_app_folders.h"
+#include "platform/linux/linux_files.h"
 #include "platform/linux/qt_clock.h"
-#include "platform/x11/qt_own_clipboard.h"
 #include "platform/linux/qt_program_starter.h"
+#include "platform/x11/atspi_focus_watch.h"
+#include "platform/x11/qt_own_clipboard.h"
 #include "platform/x11/x11_caret_locator.h"
 #include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_errors.h"
@@ -77,6 +77,7 @@ class X11Platform final : public Platform {
   X11DisplayPtr clipboard_display_;
   OwnKeyPresses own_presses_;
   HeldPresses held_presses_;
+  KeyInDecision decision_;
   std::unique_ptr<AtspiFocusWatch> focus_watch_ = AtspiFocusWatch::Start();
   X11CaretLocator caret_{focus_watch_.get()};
   std::unique_ptr<X11KeyboardHook> hook_;
@@ -112,14 +113,13 @@ X11Platform::X11Platform(X11DisplayPtr hook_display, X11DisplayPtr output_displa
     : hook_display_(std::move(hook_display)),
       output_display_(std::move(output_display)),
       clipboard_display_(std::move(clipboard_display)),
+      decision_(hook_display_.get(), xi_opcode, own_presses_),
       hook_(std::make_unique<X11KeyboardHook>(hook_display_.get(), xi_opcode, own_presses_,
-                                              held_presses_, focus_watch_.get())),
+                                              held_presses_, decision_, focus_watch_.get())),
       clipboard_(std::make_unique<X11Clipboard>(clipboard_display_.get(), OwnWindowsClipboardText)),
-      keystrokes_(std::make_unique<X11KeystrokeOutput>(
-          output_display_.get(), own_presses_, held_presses_,
-          X11KeystrokeOutput::Neighbours{[this] { return hook_->TakeOverPendingKey(); },
-                                         [this] { clipboard_->AwaitPasteFetch(); },
-                                         [this] { return hook_->Reporting(); }})),
+      keystrokes_(std::make_unique<X11KeystrokeOutput>(output_display_.get(), own_presses_,
+                                                       held_presses_, decision_,
+                                                       [this] { clipboard_->AwaitPasteFetch(); })),
       folders_(CurrentAppFolders()) {}
 
 FileSystem& X11Platform::files() { return LinuxFileSystem(); }

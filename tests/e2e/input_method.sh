@@ -15,17 +15,7 @@ CLIENTS_DIR="$(dirname "$0")/clients"
 SINK_FILE="$E2E_DIR/sink.txt"
 CANDIDATES="$E2E_DIR/candidates.txt"
 
-pangram='Съешь же ещё этих мягких французских булок, да выпей чаю.'
-long2000=$(python3 -c 'print(("Pack my box with five dozen liquor jugs, " * 50)[:1999] + ".", end="")')
-lines_phrase=$(python3 -c 'print("{enter}".join(f"Line {i} of many." for i in range(1, 41)), end="")')
-lines_typed=$(python3 -c 'print("\n".join(f"Line {i} of many." for i in range(1, 41)), end="")')
-mkdir -p "$E2E_DIR/app"
-{
-  printf '\xEF\xBB\xBF'
-  printf '%s\x01' "{S}{E} - TD - Today is here." "{T} - TB - Tabbed in." \
-    "{F} - {Ctrl}{F9} - Chord of Ctrl-F9." "{S} - RU - $pangram" "{S} - XL - $long2000" \
-    "{S} - LN - $lines_phrase"
-} >"$E2E_DIR/app/defaultkeys.kyl"
+source "$(dirname "$0")/input_method_phrases.sh"
 
 expect_sink() { expect_text "$SINK_FILE" "$1" 20; }
 # launch LETTERS ENDING_KEY TEXT: the user types the launch; the text view then holds TEXT more.

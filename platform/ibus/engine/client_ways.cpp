@@ -13,7 +13,6 @@ ClientWays WaysOfClient(std::string_view module) {
   } else if (module == "gnome-shell") {
     ways.line_breaks_as_text = true;
   } else if (module == "xim") {
-    ways.applies_in_order = true;
     ways.max_commit_bytes = 256;
   }
   return ways;

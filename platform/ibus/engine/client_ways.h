@@ -20,8 +20,8 @@ struct ClientWays {
   // sends next (it waits for the engine's answer to each key): nothing is ever in flight.
   bool applies_in_order = false;
   // The client may handle a key that arrives while it waits for the engine's answer to the one
-  // before first (GTK 4 waits in a main loop of its own): keys that the user types while it is
-  // busy with output go as text, which it applies in order.
+  // before first (GTK 4 waits in a main loop of its own): the keys that the user types go as
+  // text, which it applies in order.
   bool reorders_queued_keys = false;
   // The longest commit that arrives whole (XIM clients read a commit into a buffer of their
   // own); 0 for no limit.

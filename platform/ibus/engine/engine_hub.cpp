@@ -33,6 +33,13 @@ bool Edits(guint keyval, guint state) {
          keyval == IBUS_KEY_BackSpace || keyval == IBUS_KEY_Delete;
 }
 
+// A key that begins a sequence that the client composes: a dead key takes one more key, the
+// compose key mostly two.
+bool StartsComposing(guint keyval) {
+  return keyval == IBUS_KEY_Multi_key ||
+         (keyval >= IBUS_KEY_dead_grave && keyval <= IBUS_KEY_dead_longsolidusoverlay);
+}
+
 gboolean OnProgramWaiting(gint listener, GIOCondition /*condition*/, gpointer /*data*/) {
   EngineHub::Get().AcceptProgram(listener);
   return G_SOURCE_CONTINUE;
@@ -106,7 +113,11 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
   // A candidate list shown or hidden meanwhile types nothing: the key may still pass as it is.
   const bool answered_with_output = std::any_of(answers_.begin(), answers_.end(), IsOutput);
   const std::string typed = TypedBy(keyval, state);
-  if (!withheld && (output_.Busy() || answered_with_output) &&
+  // Where the client may reorder keys that queue while it is busy, the user's text goes as
+  // commits, in order, unless it finishes a compose sequence or goes to a password field.
+  const bool as_text = ways_.reorders_queued_keys && !typed.empty() && compose_keys_left_ == 0 &&
+                       !key.in_password_field;
+  if (!withheld && (output_.Busy() || answered_with_output || as_text) &&
       output_.CanSendKey(keyval, state, !typed.empty())) {
     // Behind output that waits, a commit waits too; a client whose forwarded keys only type
     // would drop the key's Shift.
@@ -118,6 +129,11 @@ gboolean EngineHub::ProcessKey(IBusEngine* engine, guint keyval, guint keycode, 
     withheld = true;
   } else if (!withheld) {
     output_.KeyPassed(edits);
+    if (StartsComposing(keyval)) {
+      compose_keys_left_ = keyval == IBUS_KEY_Multi_key ? 2 : 1;
+    } else if (!typed.empty() && compose_keys_left_ > 0) {
+      --compose_keys_left_;
+    }
   }
   std::vector<ProgramMessage> answers = std::move(answers_);
   answers_.clear();

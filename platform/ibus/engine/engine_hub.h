@@ -52,7 +52,10 @@ class EngineHub final : private InputTarget {
   guint quiet_source_ = 0;  // the output queue's quiet timer
   IBusEngine* focused_ = nullptr;
   std::string application_;
-  ClientWays ways_;                      // of the focused client
+  ClientWays ways_;  // of the focused client
+  // Keys still to pass as they are for a compose sequence that the client completes (a dead
+  // key's letter), where they would go as text otherwise.
+  int compose_keys_left_ = 0;
   std::set<guint> withheld_keycodes_;    // their releases are withheld too
   bool answering_ = false;               // the programs are deciding a key
   std::vector<ProgramMessage> answers_;  // what they sent meanwhile

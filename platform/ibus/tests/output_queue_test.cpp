@@ -265,8 +265,10 @@ TEST_F(OutputQueueTest, AClientWithAShortCommitBufferGetsLongTextInPiecesCutBetw
   Erase(2);
   queue_.Commit(text);
   queue_.Flush();
+  // The commit waits for the forwarded Backspaces, which XIM may apply after it.
+  EXPECT_EQ(target_.received, (Texts{"key 65288", "key 65288"}));
+  queue_.QuietTimeOver();
   ASSERT_EQ(target_.received.size(), 5u);
-  EXPECT_EQ(target_.received[0], "key 65288");
   std::string joined;
   for (std::size_t i = 2; i < target_.received.size(); ++i) {
     const std::string piece = target_.received[i].substr(std::string("commit ").size());
@@ -275,7 +277,6 @@ TEST_F(OutputQueueTest, AClientWithAShortCommitBufferGetsLongTextInPiecesCutBetw
   }
   EXPECT_EQ(joined, text);
   EXPECT_EQ(target_.received[2], "commit " + std::string(limit - 1, 'a'));
-  EXPECT_FALSE(queue_.Busy());
 }
 
 }  // namespace

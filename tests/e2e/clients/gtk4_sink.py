@@ -2,19 +2,13 @@
 """A GTK 4 text view that writes its whole text to FILE after every change (Debian's python3 with
 gir1.2-gtk-4.0). Run as: gtk4_sink.py FILE
 """
-import os
 import sys
 
 import gi
 
 gi.require_version("Gtk", "4.0")
 from gi.repository import GLib, Gtk  # noqa: E402
-
-
-def write_whole(path, content):
-    with open(path + ".tmp", "w", encoding="utf-8") as out:
-        out.write(content)
-    os.replace(path + ".tmp", path)
+from sink_file import write_whole  # noqa: E402
 
 
 def main():

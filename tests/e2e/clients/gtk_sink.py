@@ -6,19 +6,13 @@ in pixels, once GTK has moved it.
 GTK fetches a paste from the clipboard's owner after the paste key has arrived, and goes on
 with the keys behind it meanwhile. Run as: gtk_sink.py FILE [CARET_FILE]
 """
-import os
 import sys
 
 import gi
 
 gi.require_version("Gtk", "3.0")
 from gi.repository import GLib, Gtk  # noqa: E402
-
-
-def write_whole(path, content):
-    with open(path + ".tmp", "w", encoding="utf-8") as out:
-        out.write(content)
-    os.replace(path + ".tmp", path)
+from sink_file import write_whole  # noqa: E402
 
 
 def caret_on_screen(view):

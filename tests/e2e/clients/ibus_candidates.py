@@ -3,19 +3,13 @@
 FILE, one candidate per line, the highlighted one marked with "> "; the file is empty while no
 list shows. Debian's python3 with python3-gi and gir1.2-ibus-1.0; run as: ibus_candidates.py FILE
 """
-import os
 import sys
 
 import gi
 
 gi.require_version("IBus", "1.0")
 from gi.repository import GLib, IBus  # noqa: E402
-
-
-def write_whole(path, content):
-    with open(path + ".tmp", "w", encoding="utf-8") as out:
-        out.write(content)
-    os.replace(path + ".tmp", path)
+from sink_file import write_whole  # noqa: E402
 
 
 class CandidateRecorder(IBus.PanelService):

@@ -3,17 +3,12 @@
 whole text to FILE after every change. Run as: qt_text_sink.py 5|6 FILE
 """
 import importlib
-import os
 import sys
+
+from sink_file import write_whole
 
 VERSION = sys.argv[1]
 widgets = importlib.import_module(f"PyQt{VERSION}.QtWidgets")
-
-
-def write_whole(path, content):
-    with open(path + ".tmp", "w", encoding="utf-8") as out:
-        out.write(content)
-    os.replace(path + ".tmp", path)
 
 
 def main():

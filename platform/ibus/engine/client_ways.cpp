@@ -13,6 +13,8 @@ ClientWays WaysOfClient(std::string_view module) {
   } else if (module == "gnome-shell") {
     ways.line_breaks_as_text = true;
   } else if (module == "xim") {
+    ways.keys_may_overtake_commits = true;
+    ways.line_breaks_as_text = true;
     ways.max_commit_bytes = 256;
   }
   return ways;

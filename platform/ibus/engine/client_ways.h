@@ -10,7 +10,8 @@ namespace keyloom {
 struct ClientWays {
   // A forwarded key becomes an event of its keysym (GTK 3), so text may go as keys.
   bool types_forwarded_text = false;
-  // Line breaks inside output go as text; one that ends the output is pressed (GNOME Shell).
+  // Line breaks inside output go as text; one that ends the output is pressed (GNOME Shell;
+  // XIM, where each key after a commit waits for it to land).
   bool line_breaks_as_text = false;
   // A forwarded key reaches the application only as the character that its key types without
   // any modifier (GTK 4 commits it, and drops Enter, Tab and Backspace): line breaks and tabs
@@ -23,6 +24,10 @@ struct ClientWays {
   // before first (GTK 4 waits in a main loop of its own): the keys that the user types go as
   // text, which it applies in order.
   bool reorders_queued_keys = false;
+  // A key sent just after a commit may reach the application first (Xlib puts each message of
+  // an XIM server back at the head of the event queue, so two read together swap): keys wait
+  // until the commit has landed.
+  bool keys_may_overtake_commits = false;
   // The longest commit that arrives whole (XIM clients read a commit into a buffer of their
   // own); 0 for no limit.
   std::size_t max_commit_bytes = 0;

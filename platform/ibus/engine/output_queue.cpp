@@ -72,6 +72,10 @@ void OutputQueue::Apply(Item item) {
     pending_text_ += item.text;
   } else if (item.forward) {
     Flush();
+    if (commit_in_flight_) {
+      held_.push_back(std::move(item));
+      return;
+    }
     SendKey(item);
   } else if (target_.ways().types_forwarded_text) {
     target_.ForwardText(item.text);
@@ -103,7 +107,10 @@ void OutputQueue::SendCommit(std::string text) {
 void OutputQueue::Flush() {
   if (pending_deletion_ > 0 || !pending_text_.empty()) {
     if (pending_deletion_ > 0) target_.DeleteBeforeCursor(std::exchange(pending_deletion_, 0));
-    if (!pending_text_.empty()) SendCommit(std::exchange(pending_text_, {}));
+    if (!pending_text_.empty()) {
+      SendCommit(std::exchange(pending_text_, {}));
+      if (target_.ways().keys_may_overtake_commits) in_flight_ = commit_in_flight_ = true;
+    }
     Expect(1);
   }
   if (pending_enter_) SendKey(*std::exchange(pending_enter_, std::nullopt));
@@ -170,6 +177,7 @@ void OutputQueue::QuietTimeOver() { Landed(); }
 
 void OutputQueue::Landed() {
   in_flight_ = false;
+  commit_in_flight_ = false;
   settling_ = false;
   awaited_moves_ = 0;
   set_quiet_timer_(0);

@@ -34,7 +34,8 @@ class InputTarget {
 //
 // Clients apply commits and deletions as they arrive, but a forwarded key, or one the engine let
 // through, later: GTK puts it into its event queue, a compositor sends it through the keyboard.
-// A commit sent after a key would overtake it; keys keep their order among themselves. So once a
+// A commit sent after a key would overtake it; keys keep their order among themselves. Where
+// keys may overtake commits too, a key waits behind a commit in the same way. So once a
 // key is in flight, what follows is forwarded as keys too where the client can take text so
 // (text one key per character, deletions as BackSpaces), and otherwise waits until the keys have
 // landed: until the client has moved its cursor once for each edit sent (a move within the
@@ -103,7 +104,8 @@ class OutputQueue {
   std::optional<Item> pending_enter_;  // this turn's, after its text
   std::deque<Item> held_;              // waiting for the keys in flight to land
   bool in_flight_ = false;
-  bool settling_ = false;  // a client that reorders queued keys is busy with output
+  bool commit_in_flight_ = false;  // where keys may overtake commits
+  bool settling_ = false;          // a client that reorders queued keys is busy with output
   bool has_focus_ = true;
   int awaited_moves_ = 0;  // cursor moves still to come for what was sent
   bool tells_cursor_ = false;

@@ -279,5 +279,25 @@ TEST_F(OutputQueueTest, AClientWithAShortCommitBufferGetsLongTextInPiecesCutBetw
   EXPECT_EQ(target_.received[2], "commit " + std::string(limit - 1, 'a'));
 }
 
+TEST_F(OutputQueueTest, WhereKeysMayOvertakeCommitsAKeyWaitsUntilTheCommitLanded) {
+  target_.client = WaysOfClient("xim");
+  target_.surrounding_text = false;
+  queue_.Commit("en");
+  queue_.Flush();
+  EXPECT_TRUE(queue_.Busy());  // what the user types now goes behind it
+  queue_.Forward(' ', 65, 0, true);
+  queue_.Forward('a', 38, 0, true);
+  queue_.Commit("Line 2");
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"commit en"}));
+  queue_.QuietTimeOver();  // the keys go together; the commit waits for them
+  EXPECT_EQ(target_.received, (Texts{"commit en", "key 32", "key 97"}));
+  queue_.QuietTimeOver();
+  EXPECT_EQ(target_.received.back(), "commit Line 2");
+  EXPECT_TRUE(queue_.Busy());
+  queue_.QuietTimeOver();
+  EXPECT_FALSE(queue_.Busy());
+}
+
 }  // namespace
 }  // namespace keyloom

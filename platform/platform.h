@@ -21,6 +21,9 @@ struct AppFolders {
   std::string program;         // the folder of the program file
   std::string installed_data;  // read-only data of an installed program (may be empty)
   std::string user_data;       // %APPDATA%\Keyloom, $XDG_DATA_HOME/Keyloom
+  // Run from an install (a prefix's bin folder, the installer's folder), whose folder is no
+  // place for the user's files even where it can be written.
+  bool installed = false;
 };
 
 // The keyboard side of one backend.

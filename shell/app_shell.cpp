@@ -40,8 +40,8 @@ std::string_view PausedSetting(Program program) {
 }  // namespace
 
 std::string WritableDataFolder(FileSystem& files, const AppFolders& folders) {
-  if (files.EnsureWritableFolder(folders.program)) return folders.program;
-  // An installed program's folder is read-only; the user's own folder is created on demand.
+  if (!folders.installed && files.EnsureWritableFolder(folders.program)) return folders.program;
+  // An installed program's folder is not the user's; the user's own is created on demand.
   files.EnsureWritableFolder(folders.user_data);
   return folders.user_data;
 }

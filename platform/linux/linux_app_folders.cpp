@@ -24,7 +24,7 @@ AppFolders LinuxAppFolders(const std::string& program_file, const std::string& x
                                  ? fs::path(xdg_data_home)
                                  : fs::path(home) / ".local" / "share";
   return {program.string(), (program / ".." / "share" / "keyloom").lexically_normal().string(),
-          (data_home / "Keyloom").string()};
+          (data_home / "Keyloom").string(), program.filename() == "bin"};
 }
 
 AppFolders CurrentAppFolders() {

@@ -78,7 +78,8 @@ constexpr std::pair<unsigned long, int> kNamedKeys[] = {
 };
 
 constexpr std::pair<unsigned long, int> kMorePunctuation[] = {
-    {XKB_KEY_grave, 192},      {XKB_KEY_bracketleft, 219}, {XKB_KEY_backslash, 220}, {XKB_KEY_bracketright, 221},
+    {XKB_KEY_grave, 192},      {XKB_KEY_bracketleft, 219},
+    {XKB_KEY_backslash, 220},  {XKB_KEY_bracketright, 221},
     {XKB_KEY_apostrophe, 222}, {XKB_KEY_less, 226},  // the extra key of ISO keyboards
 };
 
@@ -114,11 +115,16 @@ int UsKeyAt(std::string_view position) {
 }
 
 int VirtualKeyFromKeysym(unsigned long keysym) {
-  if (keysym >= XKB_KEY_a && keysym <= XKB_KEY_z) return static_cast<int>('A' + (keysym - XKB_KEY_a));
-  if (keysym >= XKB_KEY_A && keysym <= XKB_KEY_Z) return static_cast<int>('A' + (keysym - XKB_KEY_A));
-  if (keysym >= XKB_KEY_0 && keysym <= XKB_KEY_9) return static_cast<int>('0' + (keysym - XKB_KEY_0));
-  if (keysym >= XKB_KEY_F1 && keysym <= XKB_KEY_F24) return kVkF1 + static_cast<int>(keysym - XKB_KEY_F1);
-  if (keysym >= XKB_KEY_KP_0 && keysym <= XKB_KEY_KP_9) return 96 + static_cast<int>(keysym - XKB_KEY_KP_0);
+  if (keysym >= XKB_KEY_a && keysym <= XKB_KEY_z)
+    return static_cast<int>('A' + (keysym - XKB_KEY_a));
+  if (keysym >= XKB_KEY_A && keysym <= XKB_KEY_Z)
+    return static_cast<int>('A' + (keysym - XKB_KEY_A));
+  if (keysym >= XKB_KEY_0 && keysym <= XKB_KEY_9)
+    return static_cast<int>('0' + (keysym - XKB_KEY_0));
+  if (keysym >= XKB_KEY_F1 && keysym <= XKB_KEY_F24)
+    return kVkF1 + static_cast<int>(keysym - XKB_KEY_F1);
+  if (keysym >= XKB_KEY_KP_0 && keysym <= XKB_KEY_KP_9)
+    return 96 + static_cast<int>(keysym - XKB_KEY_KP_0);
   for (const auto& [sym, code] : kNamedKeys) {
     if (sym == keysym) return code;
   }

@@ -49,6 +49,11 @@ AppFolders Win32AppFolders() {
   const std::string app_data = RoamingAppData();
   // Without a profile folder the program's own folder is all there is.
   folders.user_data = app_data.empty() ? folders.program : JoinPath(app_data, "Keyloom");
+  // The installer leaves its uninstaller beside the programs; a zip does not.
+  folders.installed =
+      !app_data.empty() &&
+      GetFileAttributesW(Utf8ToWide(JoinPath(folders.program, "Uninstall.exe")).c_str()) !=
+          INVALID_FILE_ATTRIBUTES;
   return folders;
 }
 

@@ -278,12 +278,15 @@ TEST_F(AppShellTest, ResizeRunsTheQuipcastRules) {
   EXPECT_EQ(window().Rect("Text7"), (TwipRect{2160, 480, 4350, 765}));
 }
 
-TEST(WritableDataFolderTest, ProgramFolderWhenWritableElseTheUsersFolder) {
+TEST(WritableDataFolderTest, ProgramFolderWhenWritableAndNotInstalledElseTheUsersFolder) {
   FakePlatform platform;
   EXPECT_EQ(WritableDataFolder(platform.files(), platform.folders()), "/app");
   platform.files().SetFolderWritable("/app", false);
   EXPECT_EQ(WritableDataFolder(platform.files(), platform.folders()), platform.folders().user_data);
   EXPECT_EQ(platform.files().ensured_folders().back(), platform.folders().user_data);
+  platform.files().SetFolderWritable("/app", true);
+  platform.mutable_folders().installed = true;
+  EXPECT_EQ(WritableDataFolder(platform.files(), platform.folders()), platform.folders().user_data);
 }
 
 TEST(DefaultListFileConfigTest, ThePrograms) {

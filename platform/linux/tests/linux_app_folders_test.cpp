@@ -10,6 +10,11 @@ TEST(LinuxAppFoldersTest, InstalledProgramFindsItsShareFolder) {
   EXPECT_EQ(folders.program, "/usr/bin");
   EXPECT_EQ(folders.installed_data, "/usr/share/keyloom");
   EXPECT_EQ(folders.user_data, "/home/ann/.local/share/Keyloom");
+  EXPECT_TRUE(folders.installed);
+}
+
+TEST(LinuxAppFoldersTest, AProgramOutsideABinFolderIsNotInstalled) {
+  EXPECT_FALSE(LinuxAppFolders("/home/ann/keyloom/build/quipcast", "", "/home/ann").installed);
 }
 
 TEST(LinuxAppFoldersTest, DataHomeComesFromTheEnvironment) {

@@ -23,26 +23,30 @@ TEST_P(VirtualKeyFromKeysymTest, MapsToTheWindowsCode) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, VirtualKeyFromKeysymTest,
     testing::Values(
-        KeysymCase{XKB_KEY_a, 'A'}, KeysymCase{XKB_KEY_z, 'Z'}, KeysymCase{XKB_KEY_T, 'T'}, KeysymCase{XKB_KEY_0, '0'},
-        KeysymCase{XKB_KEY_9, '9'}, KeysymCase{XKB_KEY_F1, kVkF1}, KeysymCase{XKB_KEY_F9, 120},
-        KeysymCase{XKB_KEY_F12, kVkF12}, KeysymCase{XKB_KEY_KP_0, 96}, KeysymCase{XKB_KEY_KP_9, 105},
-        KeysymCase{XKB_KEY_KP_Multiply, 106}, KeysymCase{XKB_KEY_KP_Add, 107},
-        KeysymCase{XKB_KEY_KP_Subtract, 109}, KeysymCase{XKB_KEY_KP_Divide, 111},
-        KeysymCase{XKB_KEY_semicolon, 186}, KeysymCase{XKB_KEY_equal, 187}, KeysymCase{XKB_KEY_comma, 188},
-        KeysymCase{XKB_KEY_minus, 189}, KeysymCase{XKB_KEY_period, 190}, KeysymCase{XKB_KEY_slash, 191},
-        KeysymCase{XKB_KEY_grave, 192}, KeysymCase{XKB_KEY_bracketleft, 219}, KeysymCase{XKB_KEY_backslash, 220},
+        KeysymCase{XKB_KEY_a, 'A'}, KeysymCase{XKB_KEY_z, 'Z'}, KeysymCase{XKB_KEY_T, 'T'},
+        KeysymCase{XKB_KEY_0, '0'}, KeysymCase{XKB_KEY_9, '9'}, KeysymCase{XKB_KEY_F1, kVkF1},
+        KeysymCase{XKB_KEY_F9, 120}, KeysymCase{XKB_KEY_F12, kVkF12}, KeysymCase{XKB_KEY_KP_0, 96},
+        KeysymCase{XKB_KEY_KP_9, 105}, KeysymCase{XKB_KEY_KP_Multiply, 106},
+        KeysymCase{XKB_KEY_KP_Add, 107}, KeysymCase{XKB_KEY_KP_Subtract, 109},
+        KeysymCase{XKB_KEY_KP_Divide, 111}, KeysymCase{XKB_KEY_semicolon, 186},
+        KeysymCase{XKB_KEY_equal, 187}, KeysymCase{XKB_KEY_comma, 188},
+        KeysymCase{XKB_KEY_minus, 189}, KeysymCase{XKB_KEY_period, 190},
+        KeysymCase{XKB_KEY_slash, 191}, KeysymCase{XKB_KEY_grave, 192},
+        KeysymCase{XKB_KEY_bracketleft, 219}, KeysymCase{XKB_KEY_backslash, 220},
         KeysymCase{XKB_KEY_bracketright, 221}, KeysymCase{XKB_KEY_apostrophe, 222},
         KeysymCase{XKB_KEY_BackSpace, kVkBackspace}, KeysymCase{XKB_KEY_Tab, kVkTab},
         KeysymCase{XKB_KEY_ISO_Left_Tab, kVkTab}, KeysymCase{XKB_KEY_Return, kVkEnter},
         KeysymCase{XKB_KEY_KP_Enter, kVkEnter}, KeysymCase{XKB_KEY_Shift_L, kVkShift},
         KeysymCase{XKB_KEY_Shift_R, kVkShift}, KeysymCase{XKB_KEY_Control_R, kVkControl},
         KeysymCase{XKB_KEY_Alt_L, kVkAlt}, KeysymCase{XKB_KEY_Escape, kVkEscape},
-        KeysymCase{XKB_KEY_space, kVkSpace}, KeysymCase{XKB_KEY_Prior, 33}, KeysymCase{XKB_KEY_Next, 34},
-        KeysymCase{XKB_KEY_End, 35}, KeysymCase{XKB_KEY_Home, 36}, KeysymCase{XKB_KEY_Left, 37},
-        KeysymCase{XKB_KEY_Up, kVkUp}, KeysymCase{XKB_KEY_Right, 39}, KeysymCase{XKB_KEY_Down, kVkDown},
-        KeysymCase{XKB_KEY_Insert, 45}, KeysymCase{XKB_KEY_Delete, 46}, KeysymCase{XKB_KEY_KP_Up, kVkUp},
-        KeysymCase{XKB_KEY_Caps_Lock, 20}, KeysymCase{XKB_KEY_Num_Lock, 144}, KeysymCase{XKB_KEY_eacute, 0},
-        KeysymCase{XKB_KEY_VoidSymbol, 0}, KeysymCase{XKB_KEY_NoSymbol, 0}));
+        KeysymCase{XKB_KEY_space, kVkSpace}, KeysymCase{XKB_KEY_Prior, 33},
+        KeysymCase{XKB_KEY_Next, 34}, KeysymCase{XKB_KEY_End, 35}, KeysymCase{XKB_KEY_Home, 36},
+        KeysymCase{XKB_KEY_Left, 37}, KeysymCase{XKB_KEY_Up, kVkUp}, KeysymCase{XKB_KEY_Right, 39},
+        KeysymCase{XKB_KEY_Down, kVkDown}, KeysymCase{XKB_KEY_Insert, 45},
+        KeysymCase{XKB_KEY_Delete, 46}, KeysymCase{XKB_KEY_KP_Up, kVkUp},
+        KeysymCase{XKB_KEY_Caps_Lock, 20}, KeysymCase{XKB_KEY_Num_Lock, 144},
+        KeysymCase{XKB_KEY_eacute, 0}, KeysymCase{XKB_KEY_VoidSymbol, 0},
+        KeysymCase{XKB_KEY_NoSymbol, 0}));
 
 struct KeyCase {
   const char* layout;
@@ -94,14 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ModifierMaskFromStateTest, KeepsShiftControlAndAltOnly) {
   // The X11 core protocol's modifier bits.
-  constexpr unsigned int kShift = 1u << 0, kLock = 1u << 1, kControl = 1u << 2,
-                         kMod1 = 1u << 3, kMod2 = 1u << 4, kMod4 = 1u << 6;
+  constexpr unsigned int kShift = 1u << 0, kLock = 1u << 1, kControl = 1u << 2, kMod1 = 1u << 3,
+                         kMod2 = 1u << 4, kMod4 = 1u << 6;
   EXPECT_EQ(ModifierMaskFromState(0), 0);
   EXPECT_EQ(ModifierMaskFromState(kShift), kShiftMask);
   EXPECT_EQ(ModifierMaskFromState(kControl), kCtrlMask);
   EXPECT_EQ(ModifierMaskFromState(kMod1), kAltMask);
-  EXPECT_EQ(ModifierMaskFromState(kShift | kControl | kMod1),
-            kShiftMask | kCtrlMask | kAltMask);
+  EXPECT_EQ(ModifierMaskFromState(kShift | kControl | kMod1), kShiftMask | kCtrlMask | kAltMask);
   // Caps Lock, Num Lock (Mod2) and Super (Mod4) are no chord modifiers.
   EXPECT_EQ(ModifierMaskFromState(kLock | kMod2 | kMod4 | kControl), kCtrlMask);
 }

@@ -51,7 +51,7 @@ KeyloomApp::KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& mai
                   }),
       learned_(shell, platform, [this](std::string_view notice) { app_shell_.Notify(notice); }) {}
 
-void KeyloomApp::Start() {
+void KeyloomApp::Start(bool in_tray) {
   RunStartupSteps({
       [this] { app_shell_.AddTrayIcon(); },
       [this] { app_shell_.LoadListAtStart(); },
@@ -65,7 +65,7 @@ void KeyloomApp::Start() {
   });
   app_shell_.RestorePause();
   app_shell_.NoticeUndetectedPasswordFields();
-  window_->Show();
+  app_shell_.ShowAtStart(in_tray);
   platform_.hook().Start(*this);
 }
 

@@ -41,8 +41,9 @@ class KeyloomApp final : public WindowEvents,
   KeyloomApp(Shell& shell, Platform& platform, const WindowDesign& main_design,
              WindowDesign popup_design);
 
-  // The start-up sequence, then shows the window and starts the keyboard hook.
-  void Start();
+  // The start-up sequence, then shows the window (or leaves it in the tray) and starts the
+  // keyboard hook.
+  void Start(bool in_tray = false);
 
   // WindowEvents
   void OnCommand(std::string_view id) override;

@@ -36,14 +36,14 @@ QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& d
       editor_(*window_, app_shell_.list(), shell.dialogs(), app_shell_.files(),
               SampleEntryLines(PlatformSamplePrograms())) {}
 
-bool QuipcastApp::Start() {
+bool QuipcastApp::Start(bool in_tray) {
   RunStartupSteps({
       [this] { app_shell_.AddTrayIcon(); },
       [this] { app_shell_.LoadListAtStart(); },
       [this] { LoadBoostOption(shell_.settings(), *window_); },
       [this] { Check8Stuff(); },
   });
-  window_->Show();
+  app_shell_.ShowAtStart(in_tray);
   KeyboardHook& hook = platform_.hook();
   hook.SetWithholdableKeys(kFunctionKeys);
   // Paused, no key is grabbed, so none can be held up.

@@ -26,9 +26,9 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
   QuipcastApp& operator=(const QuipcastApp&) = delete;
 
   // The start-up sequence (tray icon, list import, Boost option), every step whatever the one
-  // before met; then shows the window and starts watching keys. False when the keyboard hook
-  // could not be started.
-  bool Start();
+  // before met; then shows the window (or leaves it in the tray) and starts watching keys.
+  // False when the keyboard hook could not be started.
+  bool Start(bool in_tray = false);
 
   // The Boost step: quiet period from the Boost box, and the option stored.
   void Check8Stuff();

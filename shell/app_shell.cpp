@@ -74,6 +74,7 @@ AppShell::AppShell(Program program, Window& window, Shell& shell, Platform& plat
       files_(WithSaveFailureNotice(std::move(list_config), *this), list_, shell.dialogs(),
              shell.settings(), platform.files(), platform.code_page()) {
   notice_timer_->SetInterval(kNoticeDelayMs);
+  window_.SetMenuChecked(kStartAtLoginItem, shell.login_start().IsOn(ProgramName(program)));
   window_.SetMenuChecked(kPasswordFieldsItem, ReadSetting(shell.settings(), kOptionsSection,
                                                           kPasswordFieldsItem, "1") != "0");
 }
@@ -90,6 +91,18 @@ bool AppShell::LeavesAlone(const KeyEvent& event) {
 void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }
 
 void AppShell::LoadListAtStart() { files_.LoadListAtStart(); }
+
+void AppShell::ShowAtStart(bool in_tray) {
+  if (!in_tray || !tray_->Available()) window_.Show();
+}
+
+void AppShell::FlipStartAtLogin() {
+  const bool on = !window_.MenuChecked(kStartAtLoginItem);
+  if (!shell_.login_start().Set(ProgramName(program_), on)) {
+    dialogs().ShowMessage(on ? kStartAtLoginRefused : kStopAtLoginRefused, kApplicationTitle);
+  }
+  window_.SetMenuChecked(kStartAtLoginItem, shell_.login_start().IsOn(ProgramName(program_)));
+}
 
 void AppShell::RestorePause() {
   if (ReadSetting(shell_.settings(), kOptionsSection, PausedSetting(program_), "0") == "1") {
@@ -137,6 +150,8 @@ bool AppShell::HandleCommand(std::string_view id) {
     WriteSetting(shell_.settings(), kOptionsSection, kPasswordFieldsItem, on ? "1" : "0");
   } else if (id == kExcludedApplicationsItem) {
     exclusions_dialog_.Open();
+  } else if (id == kStartAtLoginItem) {
+    FlipStartAtLogin();
   } else if (id == kRunMinimizedItem) {
     window_.SetMenuChecked(kRunMinimizedItem, !window_.MenuChecked(kRunMinimizedItem));
   } else if (id == "About") {

@@ -36,14 +36,18 @@ class AppShell : public TrayEvents {
   void AddTrayIcon();
   // Start-up step 2: set the current list file and import the list file.
   void LoadListAtStart();
+  // The end of start-up: the window shows, unless the program was started in the tray (at
+  // login) and there is a tray to bring it back from.
+  void ShowAtStart(bool in_tray);
 
   static constexpr std::string_view kPauseItem = "Pause";
   static constexpr std::string_view kPasswordFieldsItem = "LeavePasswordFieldsAlone";
   static constexpr std::string_view kExcludedApplicationsItem = "ExcludedApplications";
+  static constexpr std::string_view kStartAtLoginItem = "StartAtLogin";
   static constexpr std::string_view kPauseCaption = "Pause";
   static constexpr std::string_view kResumeCaption = "Resume";
 
-  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, Pause,
+  // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, StartAtLogin, Pause,
   // LeavePasswordFieldsAlone, ExcludedApplications, About, Help2 and the Minimize button
   // Command1. False when `id` is none of them.
   bool HandleCommand(std::string_view id);
@@ -73,6 +77,12 @@ class AppShell : public TrayEvents {
       "they are not left alone: pause before typing a password.";
   static constexpr std::string_view kUndetectedPasswordFieldsToldSetting =
       "UndetectedPasswordFieldsTold";
+  static constexpr std::string_view kStartAtLoginRefused =
+      "The program could not be set to start at login: the system's list of programs to start "
+      "could not be written.";
+  static constexpr std::string_view kStopAtLoginRefused =
+      "The program could not be kept from starting at login: the system's list of programs to "
+      "start could not be written.";
   // Once per run: the system had dropped the keyboard hook, which is back now.
   void NoticeKeyboardHookRestored();
   static constexpr std::string_view kKeyboardHookRestoredNotice =
@@ -97,6 +107,7 @@ class AppShell : public TrayEvents {
 
  private:
   void ShowPendingNotices();
+  void FlipStartAtLogin();
 
   Program program_;
   Window& window_;

@@ -25,6 +25,7 @@ class CandidateListShell final : public Shell {
   Dialogs& dialogs() override { return inner_->dialogs(); }
   SettingsStore& settings() override { return inner_->settings(); }
   PageOpener& pages() override { return inner_->pages(); }
+  LoginStart& login_start() override { return inner_->login_start(); }
   int Run() override { return inner_->Run(); }
   void Quit(int exit_code) override { inner_->Quit(exit_code); }
 

@@ -42,7 +42,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 WindowDesign ExclusionsDialogDesign(Program program) {
   using enum ControlKind;
-  const std::string name = program == Program::kQuipcast ? "Quipcast" : "Keyloom";
+  const std::string name = ProgramName(program);
   WindowDesign design;
   design.id = "Form3";
   design.caption = "Excluded Applications - " + name;

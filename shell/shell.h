@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/dialogs.h"
+#include "shell/login_start.h"
 #include "shell/page_opener.h"
 #include "shell/settings_store.h"
 #include "shell/timer.h"
@@ -26,6 +27,7 @@ class Shell {
   virtual Dialogs& dialogs() = 0;
   virtual SettingsStore& settings() = 0;
   virtual PageOpener& pages() = 0;
+  virtual LoginStart& login_start() = 0;
   // Runs the event loop until Quit.
   virtual int Run() = 0;
   // Ends the program at once: no further window event runs.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "shell/fake/fake_dialogs.h"
+#include "shell/fake/fake_login_start.h"
 #include "shell/fake/fake_page_opener.h"
 #include "shell/fake/fake_settings_store.h"
 #include "shell/fake/fake_timer.h"
@@ -29,6 +30,7 @@ class FakeShell final : public Shell {
   FakeDialogs& dialogs() override { return dialogs_; }
   FakeSettingsStore& settings() override { return settings_; }
   FakePageOpener& pages() override { return pages_; }
+  FakeLoginStart& login_start() override { return login_start_; }
   // Returns at once: the exit code given to Quit, or 0.
   int Run() override;
   void Quit(int exit_code) override;
@@ -55,6 +57,7 @@ class FakeShell final : public Shell {
   FakeDialogs dialogs_;
   FakeSettingsStore settings_;
   FakePageOpener pages_;
+  FakeLoginStart login_start_;
   FakeTimerQueue timers_;
   std::map<std::string, FakeWindow*, std::less<>> windows_;
   FakeTrayIcon* tray_ = nullptr;

@@ -5,15 +5,12 @@
 #include <QMessageBox>
 
 #include "shell/qt/control_text.h"
+#include "shell/qt/qt_text.h"
 
 namespace keyloom {
 namespace {
 
 const QString kListFilter = QStringLiteral("List files (*.kyl *.txt);;All files (*)");
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int RunMessageBox(std::string_view text, std::string_view title,
                   QMessageBox::StandardButtons buttons) {

@@ -4,12 +4,10 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "shell/qt/qt_text.h"
+
 namespace keyloom {
 namespace {
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Key(std::string_view section, std::string_view name) {
   return ToQt(section) + QLatin1Char('/') + ToQt(name);

@@ -6,6 +6,7 @@
 #include "shell/qt/qt_dialogs.h"
 #include "shell/qt/qt_page_opener.h"
 #include "shell/qt/qt_settings_store.h"
+#include "shell/qt/xdg_login_start.h"
 #include "shell/shell.h"
 
 namespace keyloom {
@@ -23,6 +24,7 @@ class QtShell final : public Shell {
   Dialogs& dialogs() override { return dialogs_; }
   SettingsStore& settings() override { return settings_; }
   PageOpener& pages() override { return pages_; }
+  LoginStart& login_start() override { return login_start_; }
   int Run() override;
   void Quit(int exit_code) override;
 
@@ -32,6 +34,7 @@ class QtShell final : public Shell {
   QtDialogs dialogs_;
   QtSettingsStore settings_;
   QtPageOpener pages_;
+  XdgLoginStart login_start_;
 };
 
 }  // namespace keyloom

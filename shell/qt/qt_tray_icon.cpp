@@ -4,15 +4,10 @@
 
 #include "shell/qt/app_icon.h"
 #include "shell/qt/control_text.h"
+#include "shell/qt/qt_text.h"
 
 namespace keyloom {
-namespace {
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QtTrayIcon::QtTrayIcon(TrayEvents& events, const EventGate& gate)
     : icon_(std::make_unique<QSystemTrayIcon>(AppIcon())) {

@@ -18,14 +18,14 @@ namespace {
 
 class AppShellTest : public testing::Test, private WindowEvents {
  protected:
-  AppShell& Start(Program program) {
+  AppShell& Start(Program program, bool in_tray = false) {
     window_ = shell_.CreateWindow(
         program == Program::kQuipcast ? QuipcastWindowDesign() : KeyloomWindowDesign(), *this);
     const std::string data_folder = WritableDataFolder(platform_.files(), platform_.folders());
     app_ = std::make_unique<AppShell>(program, *window_, shell_, platform_,
                                       DefaultListFileConfig(program, data_folder));
     app_->AddTrayIcon();
-    window_->Show();
+    app_->ShowAtStart(in_tray);
     return *app_;
   }
   FakeWindow& window() { return shell_.window("Form1"); }
@@ -121,6 +121,32 @@ TEST_F(AppShellTest, TrayClickOnAShownWindowOnlyActivatesIt) {
 TEST_F(AppShellTest, StartAddsTheIconWithTheTip) {
   Start(Program::kKeyloom);
   EXPECT_EQ(tray().added_tips(), (std::vector<std::string>{TrayTip()}));
+}
+
+TEST_F(AppShellTest, StartedInTheTrayTheWindowStaysHiddenUnlessThereIsNoTray) {
+  Start(Program::kKeyloom, true);
+  EXPECT_FALSE(window().Visible());
+  tray().Mouse(TrayMouse::kLeftDown);
+  EXPECT_TRUE(window().Visible());
+  shell_.set_tray_available(false);
+  Start(Program::kQuipcast, true);
+  EXPECT_TRUE(window().Visible());
+}
+
+TEST_F(AppShellTest, StartAtLoginShowsAndChangesWhatTheSystemKeeps) {
+  shell_.login_start().Set("Keyloom", true);
+  AppShell& app = Start(Program::kKeyloom);
+  EXPECT_TRUE(window().MenuChecked(AppShell::kStartAtLoginItem));
+  app.HandleCommand(AppShell::kStartAtLoginItem);
+  EXPECT_FALSE(shell_.login_start().IsOn("Keyloom"));
+  EXPECT_FALSE(window().MenuChecked(AppShell::kStartAtLoginItem));
+  // Refused: the user is told, and the check mark keeps showing the truth.
+  shell_.login_start().set_refuses(true);
+  app.HandleCommand(AppShell::kStartAtLoginItem);
+  EXPECT_FALSE(window().MenuChecked(AppShell::kStartAtLoginItem));
+  ASSERT_EQ(shell_.dialogs().messages().size(), 1u);
+  EXPECT_EQ(shell_.dialogs().messages()[0].text, AppShell::kStartAtLoginRefused);
+  EXPECT_FALSE(shell_.login_start().IsOn("Quipcast"));
 }
 
 TEST_F(AppShellTest, MinimizeTwiceLeavesOneIcon) {

@@ -11,6 +11,7 @@
 #include "shell/win32/registry_settings_store.h"
 #include "shell/win32/win32_dialogs.h"
 #include "shell/win32/win32_page_opener.h"
+#include "shell/win32/run_key_login_start.h"
 
 namespace keyloom {
 
@@ -36,6 +37,7 @@ class Win32Shell final : public Shell {
   Dialogs& dialogs() override { return dialogs_; }
   SettingsStore& settings() override { return settings_; }
   PageOpener& pages() override { return pages_; }
+  LoginStart& login_start() override { return login_start_; }
   int Run() override;
   void Quit(int exit_code) override;
 
@@ -58,6 +60,7 @@ class Win32Shell final : public Shell {
   Win32Dialogs dialogs_;
   RegistrySettingsStore settings_;
   Win32PageOpener pages_;
+  RunKeyLoginStart login_start_;
   UINT_PTR next_timer_id_ = 1;
   std::map<UINT_PTR, Win32Timer*> timers_;
   UINT next_tray_id_ = 1;

@@ -85,8 +85,12 @@ kill "${E2E_PIDS[-1]}"
 echo "--- the engine started again"
 focus "$SINK_WINDOW"
 # This session's engine only: other tests may run engines of their own.
-pkill -KILL -P "$IBUS_PID" -f keyloom-ibus-engine || fail "no engine of this session to end"
-wait_until 10 engine_selected || fail "the engine could not be selected again"
+engine=$(pgrep -P "$IBUS_PID" -f keyloom-ibus-engine) || fail "no engine of this session to end"
+kill -KILL "$engine"
+# Until IBus has reaped it, IBus takes the engine for running and waits 15 s for it to answer.
+wait_until 10 test ! -e "/proc/$engine" || fail "IBus did not notice that its engine ended"
+wait_until 10 engine_selected ||
+  fail "the engine could not be selected again: $(cat "$E2E_DIR/engine-select.log")"
 expect_connections 2 "after the engine started again"
 focus "$SINK_WINDOW"
 xdotool type --delay 30 "td "

@@ -316,8 +316,15 @@ start_input_method() {
 
 # select_keyloom_engine: the focused window's input source becomes Keyloom, as the user picks it
 # from the desktop's input sources; IBus starts the engine, which the programs then reach.
-engine_selected() { ibus engine keyloom 2>/dev/null; [ "$(ibus engine 2>/dev/null)" == keyloom ]; }
+# What the last try printed and how long it took stay in engine-select.log for a failure to tell.
+engine_selected() {
+  local started=$SECONDS
+  ibus engine keyloom >"$E2E_DIR/engine-select.log" 2>&1
+  echo "(after $((SECONDS - started)) s; the engine now: $(ibus engine 2>&1))" >>"$E2E_DIR/engine-select.log"
+  [ "$(ibus engine 2>/dev/null)" == keyloom ]
+}
 select_keyloom_engine() {
-  wait_until 10 engine_selected || fail "the Keyloom engine could not be selected"
+  wait_until 10 engine_selected ||
+    fail "the Keyloom engine could not be selected: $(cat "$E2E_DIR/engine-select.log")"
   wait_until 10 test -S "$XDG_RUNTIME_DIR/keyloom-ibus.socket" || fail "the engine does not listen"
 }

@@ -7,7 +7,6 @@
 #include "shell/qt/qt_text.h"
 
 namespace keyloom {
-namespace {}  // namespace
 
 QtTrayIcon::QtTrayIcon(TrayEvents& events, const EventGate& gate)
     : icon_(std::make_unique<QSystemTrayIcon>(AppIcon())) {

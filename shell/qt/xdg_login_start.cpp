@@ -18,6 +18,9 @@ QString EntryFile(std::string_view program) {
   return folder + "/" + ToQt(program).toLower() + ".desktop";
 }
 
+// A string value of a desktop entry keeps its backslashes doubled.
+QString EntryValue(QString text) { return text.replace('\\', "\\\\"); }
+
 }  // namespace
 
 QString XdgLoginStart::ExecLine(const QString& program_file) {
@@ -41,11 +44,12 @@ bool XdgLoginStart::Set(std::string_view program, bool on) {
   if (!QDir().mkpath(QFileInfo(file).path())) return false;
   QSaveFile entry(file);
   if (!entry.open(QIODevice::WriteOnly)) return false;
-  const QString text = QStringLiteral(
-                           "[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=%3\n"
-                           "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
-                           .arg(ToQt(program), ExecLine(QApplication::applicationFilePath()),
-                                ToQt(program).toLower());
+  const QString text =
+      QStringLiteral(
+          "[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=%3\n"
+          "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
+          .arg(ToQt(program), EntryValue(ExecLine(QApplication::applicationFilePath())),
+               ToQt(program).toLower());
   entry.write(text.toUtf8());
   return entry.commit();
 }

@@ -113,7 +113,14 @@ void OutputQueue::Flush() {
     }
     Expect(1);
   }
-  if (pending_enter_) SendKey(*std::exchange(pending_enter_, std::nullopt));
+  if (pending_enter_) {
+    Item enter = *std::exchange(pending_enter_, std::nullopt);
+    if (commit_in_flight_) {
+      held_.push_back(std::move(enter));
+    } else {
+      SendKey(enter);
+    }
+  }
 }
 
 bool OutputQueue::CanSendKey(unsigned int keyval, unsigned int state, bool types) const {

@@ -299,5 +299,18 @@ TEST_F(OutputQueueTest, WhereKeysMayOvertakeCommitsAKeyWaitsUntilTheCommitLanded
   EXPECT_FALSE(queue_.Busy());
 }
 
+TEST_F(OutputQueueTest, WhereKeysMayOvertakeCommitsAPhrasesLastEnterWaitsForItsText) {
+  target_.client = WaysOfClient("xim");
+  target_.surrounding_text = false;
+  queue_.Commit("one");
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.Commit("two");
+  queue_.Forward(kReturn, 28, 0, true);
+  queue_.Flush();
+  EXPECT_EQ(target_.received, (Texts{"commit one\ntwo"}));
+  queue_.QuietTimeOver();
+  EXPECT_EQ(target_.received, (Texts{"commit one\ntwo", "key 65293"}));
+}
+
 }  // namespace
 }  // namespace keyloom

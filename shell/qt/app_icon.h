@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QIcon>
+#include <string_view>
 
 namespace keyloom {
 
-// The programs' icon (the one the desktop files install), in every size it ships.
-QIcon AppIcon();
+// A program's icon (the one its desktop file installs), in every size it ships, by the
+// program's name.
+QIcon AppIcon(std::string_view program_name);
 
 }  // namespace keyloom

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/candidate_list_shell.h"
+#include "shell/qt/app_icon.h"
 #include "shell/qt/input_source_notice.h"
 #include "shell/qt/quit_on_signals.h"
 #include "shell/qt/startup_error.h"
@@ -16,6 +17,8 @@ int RunQtProgram(std::string_view program_name, char* argv0, std::unique_ptr<Pla
   int qt_argc = 1;
   char* qt_argv[] = {argv0, nullptr};
   QApplication app(qt_argc, qt_argv);
+  // The windows and the tray icon carry it.
+  QApplication::setWindowIcon(AppIcon(program_name));
   const QuitOnSignals quit_on_signals;
   int exit_code = 1;
   std::string error;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 
-#include "shell/qt/app_icon.h"
 #include "shell/qt/qt_timer.h"
 #include "shell/qt/qt_tray_icon.h"
 #include "shell/qt/qt_window.h"
@@ -18,7 +17,6 @@ constexpr double kDesignFontPoints = 8.0;
 QtShell::QtShell(const std::string& settings_path) : settings_(settings_path) {
   // A program hidden in the tray has no window open, and must keep running.
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(AppIcon());
   // The designs' rectangles are measured for 8-point captions of a font as wide as Arial; a
   // larger or wider desktop font would clip them.
   QFont font = QApplication::font();

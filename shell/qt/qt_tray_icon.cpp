@@ -1,15 +1,15 @@
 #include "shell/qt/qt_tray_icon.h"
 
+#include <QApplication>
 #include <QSystemTrayIcon>
 
-#include "shell/qt/app_icon.h"
 #include "shell/qt/control_text.h"
 #include "shell/qt/qt_text.h"
 
 namespace keyloom {
 
 QtTrayIcon::QtTrayIcon(TrayEvents& events, const EventGate& gate)
-    : icon_(std::make_unique<QSystemTrayIcon>(AppIcon())) {
+    : icon_(std::make_unique<QSystemTrayIcon>(QApplication::windowIcon())) {
   QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
                    [&events, &gate](QSystemTrayIcon::ActivationReason reason) {
                      if (gate.closed) return;
@@ -43,7 +43,7 @@ bool QtTrayIcon::Available() const { return QSystemTrayIcon::isSystemTrayAvailab
 
 void QtTrayIcon::ShowState(std::string_view tip, bool paused) {
   icon_->setToolTip(ToQt(tip));
-  const QIcon icon = AppIcon();
+  const QIcon icon = QApplication::windowIcon();
   icon_->setIcon(paused ? QIcon(icon.pixmap(QSize(64, 64), QIcon::Disabled)) : icon);
 }
 

@@ -13,6 +13,8 @@ constexpr std::string_view kMinimizeButton = "Command1";
 constexpr std::string_view kRunMinimizedItem = "RunMinimized";
 constexpr std::string_view kDefaultListFile = "defaultkeys.kyl";
 constexpr std::string_view kHelpPage = "keyloom.htm";
+// The programs' licence and the notices of the data they ship, beside the help page.
+constexpr std::string_view kLicencesPage = "NOTICE.txt";
 
 // The folder that holds the help page: beside the program, else the installed data.
 std::string HelpFolder(FileSystem& files, const AppFolders& folders) {
@@ -157,10 +159,10 @@ bool AppShell::HandleCommand(std::string_view id) {
   } else if (id == "About") {
     dialogs().ShowMessage(AboutText(), AboutTitle());
   } else if (id == "Help2") {
-    const std::string address = HelpAddress(HelpFolder(platform_.files(), platform_.folders()));
-    if (!shell_.pages().Open(address)) {
-      dialogs().ShowMessage("The help page could not be opened:\r\n" + address, kApplicationTitle);
-    }
+    OpenPage(HelpAddress(HelpFolder(platform_.files(), platform_.folders())), "help page");
+  } else if (id == kLicencesItem) {
+    OpenPage(JoinPath(HelpFolder(platform_.files(), platform_.folders()), kLicencesPage),
+             "licences");
   } else if (id == kMinimizeButton) {
     Minimize();
   } else {
@@ -187,6 +189,13 @@ void AppShell::Minimize() {
   window_.Hide();
   // Normally refused because the icon is still there; adds it again if the shell lost it.
   tray_->Add(TrayTip());
+}
+
+void AppShell::OpenPage(const std::string& address, std::string_view what) {
+  if (!shell_.pages().Open(address)) {
+    dialogs().ShowMessage("The " + std::string(what) + " could not be opened:\r\n" + address,
+                          kApplicationTitle);
+  }
 }
 
 void AppShell::Exit() { shell_.Quit(0); }

@@ -44,11 +44,12 @@ class AppShell : public TrayEvents {
   static constexpr std::string_view kPasswordFieldsItem = "LeavePasswordFieldsAlone";
   static constexpr std::string_view kExcludedApplicationsItem = "ExcludedApplications";
   static constexpr std::string_view kStartAtLoginItem = "StartAtLogin";
+  static constexpr std::string_view kLicencesItem = "Licences";
   static constexpr std::string_view kPauseCaption = "Pause";
   static constexpr std::string_view kResumeCaption = "Resume";
 
   // Handles FileImport, FileSave, FileSave2, Exit, RunMinimized, StartAtLogin, Pause,
-  // LeavePasswordFieldsAlone, ExcludedApplications, About, Help2 and the Minimize button
+  // LeavePasswordFieldsAlone, ExcludedApplications, About, Help2, Licences and the Minimize button
   // Command1. False when `id` is none of them.
   bool HandleCommand(std::string_view id);
   // Runs the program's layout rules on the window's current size.
@@ -108,6 +109,8 @@ class AppShell : public TrayEvents {
  private:
   void ShowPendingNotices();
   void FlipStartAtLogin();
+  // Opens a page of the help folder's, or says which one could not be opened.
+  void OpenPage(const std::string& address, std::string_view what);
 
   Program program_;
   Window& window_;

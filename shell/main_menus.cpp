@@ -20,6 +20,7 @@ std::vector<MenuDesign> MainWindowMenus(Program program) {
   if (program == Program::kQuipcast) help.items.push_back({"LoadSamples", "Load Samples"});
   help.items.push_back({"About", "About"});
   help.items.push_back({"Help2", "Help"});
+  help.items.push_back({"Licences", "Licences"});
   return {file, options, help};
 }
 

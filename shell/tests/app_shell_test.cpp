@@ -233,6 +233,19 @@ TEST_F(AppShellTest, HelpFindsThePageInTheInstalledData) {
             (std::vector<std::string>{HelpAddress("/usr/share/keyloom")}));
 }
 
+TEST_F(AppShellTest, LicencesOpenTheNoticesBesideTheHelpPageOrSayWhy) {
+  platform_.mutable_folders().installed_data = "/usr/share/keyloom";
+  platform_.files().SetFile(JoinPath("/usr/share/keyloom", "keyloom.htm"), "<html>");
+  AppShell& app = Start(Program::kKeyloom);
+  EXPECT_TRUE(app.HandleCommand("Licences"));
+  const std::string notice = JoinPath("/usr/share/keyloom", "NOTICE.txt");
+  EXPECT_EQ(shell_.pages().addresses(), (std::vector<std::string>{notice}));
+  shell_.pages().set_fails(true);
+  app.HandleCommand("Licences");
+  ASSERT_EQ(shell_.dialogs().messages().size(), 1u);
+  EXPECT_EQ(shell_.dialogs().messages()[0].text, "The licences could not be opened:\r\n" + notice);
+}
+
 TEST_F(AppShellTest, OtherCommandsAreLeftToTheProgram) {
   AppShell& app = Start(Program::kQuipcast);
   for (const char* id : {"Command8", "LoadSamples", "Check8", ""}) {

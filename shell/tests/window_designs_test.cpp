@@ -131,7 +131,7 @@ TEST(QuipcastWindowDesignTest, WindowMenusAndControls) {
   EXPECT_EQ(Control(d, "Command1").rect, (TwipRect{4560, 1320, 1215, 255}));
   ASSERT_EQ(d.menus.size(), 3u);
   EXPECT_EQ(d.menus[2].caption, "&Help");
-  ASSERT_EQ(d.menus[2].items.size(), 3u);
+  ASSERT_EQ(d.menus[2].items.size(), 4u);
   EXPECT_EQ(d.menus[2].items[0].id, "LoadSamples");
   EXPECT_EQ(d.menus[2].items[0].caption, "Load Samples");
 }
@@ -170,9 +170,10 @@ TEST(KeyloomWindowDesignTest, WindowMenusAndControls) {
   EXPECT_EQ(Control(d, "Command1").rect, (TwipRect{2760, 480, 1335, 375}));
   EXPECT_EQ(Control(d, "Text2").rect, (TwipRect{0, 1320, 375, 285}));
   ASSERT_EQ(d.menus.size(), 3u);
-  ASSERT_EQ(d.menus[2].items.size(), 2u);
+  ASSERT_EQ(d.menus[2].items.size(), 3u);
   EXPECT_EQ(d.menus[2].items[0].id, "About");
   EXPECT_EQ(d.menus[2].items[1].id, "Help2");
+  EXPECT_EQ(d.menus[2].items[2].id, "Licences");
 }
 
 TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {

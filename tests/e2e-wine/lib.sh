@@ -105,6 +105,12 @@ registry_is() { [ "$(helper registry)" == "$1" ]; }
 window_hidden() { ! helper wait "$1" 0; }
 popup_shown() { helper visible KeyloomPopupWindow; }
 popup_hidden() { ! popup_shown; }
+# tray_shows COLOUR: the notification area, at the right end of the Wine desktop's taskbar, shows
+# an icon drawn in that colour (#1F8A5C: Quipcast's green; #2F6DB5: Keyloom's blue).
+tray_shows() {
+  import -window root -crop 120x24+1160+1002 png:- | convert png:- -format %c histogram:info: |
+    grep -qi "$1"
+}
 program_ended() { ! kill -0 "$1" 2>/dev/null; }
 list_entries_are() { [ "$(tr -cd '\001' <"$1" | wc -c)" -eq "$2" ]; }
 

@@ -1,7 +1,5 @@
 #include "completion/completion_options.h"
 
-#include <algorithm>
-
 #include "platform/key_event.h"
 #include "shell/settings.h"
 
@@ -19,11 +17,7 @@ void CheckPickItems(Window& window, bool alt) {
 }  // namespace
 
 void LoadCompletionOptions(SettingsStore& settings, Window& window) {
-  for (const CompletionOption& option : kCompletionOptions) {
-    const std::string_view missing = option.on_by_default ? "1" : "0";
-    window.SetMenuChecked(option.item,
-                          ReadSetting(settings, kOptionsSection, option.item, missing) == "1");
-  }
+  LoadMenuOptions(kCompletionOptions, settings, window);
   CheckPickItems(window, ReadSetting(settings, kOptionsSection, kPickKeysSetting, kPickWithCtrl) ==
                              kPickWithAlt);
 }
@@ -35,13 +29,7 @@ bool ToggleCompletionOption(std::string_view id, SettingsStore& settings, Window
     WriteSetting(settings, kOptionsSection, kPickKeysSetting, alt ? kPickWithAlt : kPickWithCtrl);
     return true;
   }
-  const bool known = std::any_of(kCompletionOptions.begin(), kCompletionOptions.end(),
-                                 [&](const CompletionOption& option) { return option.item == id; });
-  if (!known) return false;
-  const bool on = !window.MenuChecked(id);
-  window.SetMenuChecked(id, on);
-  WriteSetting(settings, kOptionsSection, id, on ? "1" : "0");
-  return true;
+  return ToggleMenuOption(kCompletionOptions, id, settings, window);
 }
 
 int PickModifiers(const Window& window) {

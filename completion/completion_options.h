@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "shell/menu_options.h"
 #include "shell/settings_store.h"
 #include "shell/window.h"
 
@@ -18,13 +19,9 @@ inline constexpr std::string_view kPredictWordsItem = "PredictWords";
 inline constexpr std::string_view kSpaceAfterCompletionItem = "SpaceAfterCompletion";
 inline constexpr std::string_view kLearnInTerminalsItem = "LearnInTerminals";
 
-struct CompletionOption {
-  std::string_view item;
-  bool on_by_default = false;
-};
 // Off when missing, but for the space after a completion, which Predict Words adds unless the
 // user turns it off.
-inline constexpr std::array<CompletionOption, 7> kCompletionOptions = {{
+inline constexpr std::array<MenuOption, 7> kCompletionOptions = {{
     {kMostLikelyFirstItem},
     {kLearnWordsItem},
     {kLearnInTerminalsItem},

@@ -7,6 +7,7 @@ namespace keyloom {
 namespace {
 
 bool IsFunctionKey(int key_code) { return key_code >= kVkF1 && key_code <= kVkF12; }
+bool IsLetterKey(int key_code) { return key_code >= 'A' && key_code <= 'Z'; }
 
 // Whether the launch keys of `line`, as SplitEntryLine reads them, lower-cased equal `wanted`.
 // Read in place: the search runs on every Space and Tab, and almost every line fails here.
@@ -77,21 +78,44 @@ void LaunchDetector::HandleKey(KeyEvent& event) {
   if (IsFunctionKey(key_code)) {
     // A chord replaces the buffer: it is a launch of its own, not part of the letters.
     buffer_ = ToLower(std::string(FunctionKeyPrefix(event.modifiers)) + token);
+    capitals_.assign(buffer_.size(), false);
   } else if (!token.empty()) {
     buffer_ += ToLower(token).back();
+    capitals_.push_back(IsLetterKey(key_code) &&
+                        ((event.modifiers & kShiftMask) != 0) != event.caps_lock);
   }
 
   if (IsFunctionKey(key_code) || key_code == kVkSpace || key_code == kVkTab) {
-    if (LaunchFirstMatch(key_code)) {
-      buffer_.clear();
+    if (LaunchFirstMatch(event)) {
+      ClearBuffer();
       if (IsFunctionKey(key_code)) event.discard = true;
       return;
     }
   }
-  if (key_code == kVkEnter || key_code == kVkSpace || key_code == kVkTab) buffer_.clear();
+  if (key_code == kVkEnter || key_code == kVkSpace || key_code == kVkTab) ClearBuffer();
 }
 
-bool LaunchDetector::LaunchFirstMatch(int key_code) {
+std::size_t LaunchDetector::LetterCount(int key_code) const {
+  // A Space joins the buffer as itself; a Tab types no token.
+  return key_code == kVkSpace && !buffer_.empty() ? buffer_.size() - 1 : buffer_.size();
+}
+
+void LaunchDetector::ClearBuffer() {
+  buffer_.clear();
+  capitals_.clear();
+}
+
+std::string LaunchDetector::TypedLaunch(int key_code) const {
+  if (IsFunctionKey(key_code)) return "";
+  std::string typed;
+  for (std::size_t i = 0; i < LetterCount(key_code); ++i) {
+    typed += capitals_[i] ? static_cast<char>(buffer_[i] - 'a' + 'A') : buffer_[i];
+  }
+  return typed + (key_code == kVkTab ? "\t" : " ");
+}
+
+bool LaunchDetector::LaunchFirstMatch(const KeyEvent& event) {
+  const int key_code = event.key_code;
   const std::string wanted(TrimSpaces(buffer_));
   for (const std::string& line : lines_) {
     if (line.empty()) return false;
@@ -102,8 +126,13 @@ bool LaunchDetector::LaunchFirstMatch(int key_code) {
                          (IsSpaceEnded(parts.flags) && key_code == kVkSpace) ||
                          IsFunctionKey(key_code);
     if (!allowed || ToLower(parts.launch_keys) != wanted) continue;
+    std::vector<bool> letters_capital;
+    for (std::size_t i = 0; i < LetterCount(key_code); ++i) {
+      if (buffer_[i] >= 'a' && buffer_[i] <= 'z') letters_capital.push_back(capitals_[i]);
+    }
     playback_.Play(Launch{std::move(parts.launch_keys), std::move(parts.send_string),
-                          WantsEnter(parts.flags)});
+                          WantsEnter(parts.flags), TypedLaunch(key_code),
+                          CaseOfLaunch(letters_capital), std::string(event.application)});
     return true;
   }
   return false;

@@ -35,16 +35,22 @@ class LaunchDetector {
   const std::string& buffer() const { return buffer_; }
   // A key went where the detector does not follow (a password field, an excluded application):
   // the letters before it and after it are no launch together.
-  void ClearBuffer() { buffer_.clear(); }
+  void ClearBuffer();
 
  private:
-  // Launches the first entry that `key_code` ends; false when none matches.
-  bool LaunchFirstMatch(int key_code);
+  // Launches the first entry that the key of `event` ends; false when none matches.
+  bool LaunchFirstMatch(const KeyEvent& event);
+  // The launch letters as the user typed them, with the key that ended them.
+  std::string TypedLaunch(int key_code) const;
+  // How many characters of the buffer are launch letters when `key_code` ends them.
+  std::size_t LetterCount(int key_code) const;
 
   const std::vector<std::string>& lines_;
   const Timer& quiet_timer_;
   Playback& playback_;
   std::string buffer_;
+  // For each character of the buffer, whether it was typed as a capital.
+  std::vector<bool> capitals_;
 };
 
 }  // namespace keyloom

@@ -10,6 +10,7 @@ namespace {
 constexpr std::string_view kOpen = "%(";
 constexpr std::string_view kClose = ")%";
 constexpr std::string_view kRunPrefix = "run=";
+constexpr std::string_view kCursorName = "cursor";
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
@@ -40,6 +41,7 @@ std::string LongDate(const LocalDateTime& date) {
 
 ExpandedSendString ExpandMacros(std::string_view send_string, const Clock& clock) {
   std::string text(send_string);
+  std::optional<std::size_t> cursor;
   int replacements = 0;
   for (;;) {
     const std::size_t open = text.find(kOpen);
@@ -48,15 +50,21 @@ ExpandedSendString ExpandMacros(std::string_view send_string, const Clock& clock
     if (close == std::string::npos || close < open) break;
 
     const std::size_t name_start = open + kOpen.size();
-    std::string value =
-        MacroValue(std::string_view(text).substr(name_start, close - name_start), clock);
+    const std::string_view name = std::string_view(text).substr(name_start, close - name_start);
+    const bool is_cursor = ToLower(name) == kCursorName;
+    std::string value = is_cursor ? std::string() : MacroValue(name, clock);
     if (StartsWithNoCase(value, kRunPrefix)) {
-      return {std::string(), value.substr(kRunPrefix.size())};
+      return {std::string(), value.substr(kRunPrefix.size()), std::nullopt};
     }
-    text = text.substr(0, open) + value + text.substr(close + kClose.size());
+    const std::size_t end = close + kClose.size();
+    // The mark moves with the text behind it; one inside the replaced span goes to its start.
+    if (cursor && *cursor > open)
+      *cursor = *cursor >= end ? *cursor - (end - open) + value.size() : open;
+    if (is_cursor && !cursor) cursor = open;
+    text = text.substr(0, open) + value + text.substr(end);
     if (++replacements > kMaxMacroReplacements) break;
   }
-  return {std::move(text), std::nullopt};
+  return {std::move(text), std::nullopt, cursor};
 }
 
 }  // namespace keyloom

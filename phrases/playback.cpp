@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "phrases/caret_stops.h"
 #include "phrases/macros.h"
+#include "platform/key_string.h"
 #include "platform/text.h"
 
 namespace keyloom {
@@ -41,15 +43,16 @@ KeyActions LiteralTextActions(std::string_view text) {
   return actions;
 }
 
-Playback::Playback(Platform& platform, Timer& quiet_timer, std::function<bool()> boost_on,
+Playback::Playback(Platform& platform, Timer& quiet_timer, std::function<PlaybackChoices()> choices,
                    std::function<void(std::string_view)> notify)
     : platform_(platform),
       quiet_timer_(quiet_timer),
-      boost_on_(std::move(boost_on)),
+      choices_(std::move(choices)),
       notify_(std::move(notify)) {}
 
 void Playback::Play(const Launch& launch) {
   quiet_timer_.SetEnabled(false);
+  last_.reset();
 
   const std::string erase = EraseKeys(launch.launch_keys);
   if (!erase.empty()) TypeKeyString(platform_.keystrokes(), erase);
@@ -63,17 +66,70 @@ void Playback::Play(const Launch& launch) {
     return;
   }
 
-  Deliver(expanded.text);
-  if (launch.press_enter) TypeKeyString(platform_.keystrokes(), "{enter}");
+  const PlaybackChoices choices = choices_();
+  const LaunchCase launch_case = choices.match_case ? launch.typed_case : LaunchCase::kAsStored;
+  Delivered delivered = Deliver(expanded.text, expanded.cursor, choices, launch_case);
+  if (launch.press_enter) {
+    TypeKeyString(platform_.keystrokes(), "{enter}");
+    for (std::optional<int>* stops : {&delivered.stops, &delivered.stops_after_cursor}) {
+      if (*stops) ++**stops;
+    }
+  }
+  if (expanded.cursor) {
+    if (delivered.stops_after_cursor && *delivered.stops_after_cursor > 0) {
+      Send(KeyActions(static_cast<std::size_t>(*delivered.stops_after_cursor),
+                      KeyAction::Named(NamedKey::kLeft)));
+    }
+  } else if (delivered.stops && *delivered.stops > 0) {
+    // A Backspace straight after takes the phrase back; with the cursor inside it, it could not.
+    last_ = LastPhrase{*delivered.stops, launch.typed, launch.application};
+  }
   quiet_timer_.SetEnabled(true);
 }
 
-void Playback::Deliver(const std::string& text) {
-  if (!boost_on_()) {
-    quiet_timer_.SetEnabled(true);
-    if (!TypeKeyString(platform_.keystrokes(), text)) notify_(kNotAllTyped);
-    return;
+const std::string& Playback::last_application() const {
+  static const std::string kNone;
+  return last_ ? last_->application : kNone;
+}
+
+void Playback::Undo() {
+  if (!last_) return;
+  // The user's Backspace has erased the phrase's last character already.
+  KeyActions actions(static_cast<std::size_t>(last_->stops - 1),
+                     KeyAction::Named(NamedKey::kBackspace));
+  const KeyActions typed = LiteralTextActions(last_->typed);
+  actions.insert(actions.end(), typed.begin(), typed.end());
+  last_.reset();
+  quiet_timer_.SetEnabled(false);
+  if (!actions.empty()) Send(actions);
+  // The letters typed back are no new launch.
+  quiet_timer_.SetEnabled(true);
+}
+
+Playback::Delivered Playback::Deliver(const std::string& expanded,
+                                      std::optional<std::size_t> cursor,
+                                      const PlaybackChoices& choices, LaunchCase launch_case) {
+  // Case changes each code point into one, so the mark stays between the same characters.
+  const std::string text = ApplyLaunchCase(expanded, launch_case);
+  const std::size_t mark =
+      cursor
+          ? text.size() - DropCodePoints(text, CodePointCount(expanded.substr(0, *cursor))).size()
+          : text.size();
+  const std::string_view after_cursor = std::string_view(text).substr(mark);
+  if (choices.boost) {
+    Paste(text);
+    return {CaretStops(LiteralTextActions(text)), CaretStops(LiteralTextActions(after_cursor))};
   }
+  quiet_timer_.SetEnabled(true);
+  KeyActions actions = ParseKeyString(text);
+  ApplyLaunchCase(actions, launch_case);
+  if (!actions.empty()) Send(actions);
+  KeyActions after = ParseKeyString(after_cursor);
+  ApplyLaunchCase(after, launch_case);
+  return {CaretStops(actions), CaretStops(after)};
+}
+
+void Playback::Paste(const std::string& text) {
   Clipboard& clipboard = platform_.clipboard();
   std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
   if (!saved || !clipboard.SetText(text)) {
@@ -89,8 +145,9 @@ void Playback::Deliver(const std::string& text) {
   TypeKeyString(platform_.keystrokes(), "^{v}");
 }
 
-void Playback::TypeLiteral(std::string_view text) {
-  const KeyActions actions = LiteralTextActions(text);
+void Playback::TypeLiteral(std::string_view text) { Send(LiteralTextActions(text)); }
+
+void Playback::Send(const KeyActions& actions) {
   if (!platform_.keystrokes().Send(actions)) notify_(kNotAllTyped);
 }
 

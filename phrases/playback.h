@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "phrases/launch_case.h"
 #include "platform/platform.h"
 #include "shell/timer.h"
 
@@ -14,18 +16,36 @@ struct Launch {
   std::string launch_keys;  // trimmed, case kept
   std::string send_string;  // macros not yet expanded
   bool press_enter = false;
+  // What the user typed: the launch letters in the case typed and the Space or Tab that ended
+  // them (empty for a chord), how their case read, and the application they were typed in.
+  std::string typed = {};
+  LaunchCase typed_case = LaunchCase::kAsStored;
+  std::string application = {};
+};
+
+// The choices that playback follows, read at every launch.
+struct PlaybackChoices {
+  bool boost = false;       // paste through the clipboard
+  bool match_case = false;  // the phrase's case follows the launch letters'
 };
 
 // Turns a launch into keystrokes: erases the launch letters, expands the macros, types or
 // pastes the text, presses Enter when asked, and opens the quiet period.
 class Playback {
  public:
-  // `boost_on` tells whether the text goes through the clipboard; `notify` tells the user of a
-  // program that could not be started, without blocking.
-  Playback(Platform& platform, Timer& quiet_timer, std::function<bool()> boost_on,
+  // `notify` tells the user of a program that could not be started, without blocking.
+  Playback(Platform& platform, Timer& quiet_timer, std::function<PlaybackChoices()> choices,
            std::function<void(std::string_view)> notify);
 
   void Play(const Launch& launch);
+  // Whether the last phrase can be taken back, and the application it went to.
+  bool CanUndo() const { return last_.has_value(); }
+  const std::string& last_application() const;
+  // Takes the last phrase back after the user's Backspace, which erased its last character:
+  // erases the rest and types what the user had typed to launch it.
+  void Undo();
+  // Something else happened since the last phrase: it can no longer be taken back.
+  void ForgetLast() { last_.reset(); }
   // The quiet timer's tick: gives the clipboard its earlier text back and ends the quiet period.
   void OnQuietTimerTick();
 
@@ -33,15 +53,33 @@ class Playback {
   bool clipboard_saved() const { return saved_clipboard_ != nullptr; }
 
  private:
-  void Deliver(const std::string& text);
+  // What typing or pasting the phrase did to the text: the characters it put in, and those in
+  // front of which the cursor is to be left (the text behind "%(cursor)%"); nullopt when the
+  // text cursor cannot follow it simply.
+  struct Delivered {
+    std::optional<int> stops;
+    std::optional<int> stops_after_cursor;
+  };
+  Delivered Deliver(const std::string& text, std::optional<std::size_t> cursor,
+                    const PlaybackChoices& choices, LaunchCase launch_case);
+  void Paste(const std::string& text);
   void TypeLiteral(std::string_view text);
+  void Send(const KeyActions& actions);
+
+  // The last phrase, while it can be taken back.
+  struct LastPhrase {
+    int stops = 0;
+    std::string typed;
+    std::string application;
+  };
 
   Platform& platform_;
   Timer& quiet_timer_;
-  std::function<bool()> boost_on_;
+  std::function<PlaybackChoices()> choices_;
   std::function<void(std::string_view)> notify_;
   std::unique_ptr<ClipboardSnapshot> saved_clipboard_;
   int restore_retries_ = 0;
+  std::optional<LastPhrase> last_;
 };
 
 // The key string that erases the launch: one Backspace per character of the launch keys and

@@ -16,6 +16,13 @@ constexpr std::array<int, 12> kFunctionKeys = {kVkF1,     kVkF1 + 1, kVkF1 + 2, 
                                                kVkF1 + 4, kVkF1 + 5, kVkF1 + 6,  kVkF1 + 7,
                                                kVkF1 + 8, kVkF1 + 9, kVkF1 + 10, kVkF12};
 
+// Shift, Ctrl, Alt and the Windows keys, alone or on either side: pressing one is no key of its
+// own after a phrase.
+bool IsModifierKey(int key_code) {
+  return (key_code >= kVkShift && key_code <= kVkAlt) || key_code == 91 || key_code == 92 ||
+         (key_code >= 160 && key_code <= 165);
+}
+
 ListFileConfig QuipcastListConfig(Platform& platform) {
   return DefaultListFileConfig(Program::kQuipcast,
                                WritableDataFolder(platform.files(), platform.folders()));
@@ -30,7 +37,11 @@ QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& d
       app_shell_(Program::kQuipcast, *window_, shell, platform, QuipcastListConfig(platform)),
       quiet_timer_(shell.CreateTimer([this] { playback_.OnQuietTimerTick(); })),
       playback_(
-          platform, *quiet_timer_, [this] { return window_->Checked(kBoostCheck); },
+          platform, *quiet_timer_,
+          [this] {
+            return PlaybackChoices{window_->Checked(kBoostCheck),
+                                   window_->MenuChecked(kMatchLaunchCaseItem)};
+          },
           [this](std::string_view text) { app_shell_.Notify(text); }),
       detector_(app_shell_.list().items(), *quiet_timer_, playback_),
       editor_(*window_, app_shell_.list(), shell.dialogs(), app_shell_.files(),
@@ -42,6 +53,7 @@ bool QuipcastApp::Start(bool in_tray) {
       [this] { app_shell_.LoadListAtStart(); },
       [this] { LoadBoostOption(shell_.settings(), *window_); },
       [this] { Check8Stuff(); },
+      [this] { LoadMenuOptions(kQuipcastOptions, shell_.settings(), *window_); },
   });
   app_shell_.ShowAtStart(in_tray);
   KeyboardHook& hook = platform_.hook();
@@ -68,6 +80,7 @@ void QuipcastApp::OnCommand(std::string_view id) {
     editor_.LoadSamples();
   } else if (id == kBoostCheck) {
     Check8Stuff();
+  } else if (ToggleMenuOption(kQuipcastOptions, id, shell_.settings(), *window_)) {
   } else {
     app_shell_.HandleCommand(id);
   }
@@ -88,9 +101,20 @@ void QuipcastApp::OnCloseRequested() { app_shell_.Exit(); }
 void QuipcastApp::HandleKey(KeyEvent& event) {
   if (app_shell_.LeavesAlone(event)) {
     detector_.ClearBuffer();
-  } else {
-    detector_.HandleKey(event);
+    playback_.ForgetLast();
+    return;
   }
+  if (playback_.CanUndo() && !IsModifierKey(event.key_code)) {
+    if (event.key_code == kVkBackspace && event.modifiers == 0 &&
+        event.application == playback_.last_application() &&
+        window_->MenuChecked(kBackspaceUndoesItem)) {
+      playback_.Undo();
+      detector_.ClearBuffer();
+      return;
+    }
+    playback_.ForgetLast();
+  }
+  detector_.HandleKey(event);
 }
 
 }  // namespace keyloom

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "shell/menu_options.h"
 
 namespace keyloom {
 
@@ -16,5 +19,13 @@ inline constexpr std::string_view kAddStringButton = "Command8";
 inline constexpr std::string_view kClearAllButton = "Command3";
 inline constexpr std::string_view kSamplesButton = "Command2";
 inline constexpr std::string_view kLoadSamplesMenu = "LoadSamples";
+
+// Quipcast's options beyond the original ones, off until the user turns them on.
+inline constexpr std::string_view kMatchLaunchCaseItem = "MatchLaunchCase";
+inline constexpr std::string_view kBackspaceUndoesItem = "BackspaceUndoesLaunch";
+inline constexpr std::array<MenuOption, 2> kQuipcastOptions = {{
+    {kMatchLaunchCaseItem},
+    {kBackspaceUndoesItem},
+}};
 
 }  // namespace keyloom

@@ -33,6 +33,8 @@ struct KeyEvent {
   // Ctrl left out), on layouts other than US only; 0 on the US layout and for keys that type
   // nothing.
   char32_t layout_char = 0;
+  // Caps Lock is on: a letter key typed without Shift types a capital.
+  bool caps_lock = false;
   // The keyboard focus is in a password field, as far as the backend can tell.
   bool in_password_field = false;
   // The application marked the field private (a browser's private window): what is typed there

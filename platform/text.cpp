@@ -15,6 +15,8 @@ char32_t PairUpper(char32_t c, bool upper_is_even) {
   return ((c % 2 == 0) == upper_is_even) ? c : c - 1;
 }
 
+}  // namespace
+
 char32_t LowerCodePoint(char32_t c) {
   if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
@@ -65,6 +67,8 @@ char32_t UpperCodePoint(char32_t c) {
   if (c >= 0x4D0 && c <= 0x52F) return PairUpper(c, true);
   return c;
 }
+
+namespace {
 
 template <typename Map>
 std::string MapCodePoints(std::string_view text, Map map) {

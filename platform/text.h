@@ -19,6 +19,8 @@ std::string_view DropCodePoints(std::string_view text, std::size_t first);
 // Simple Unicode case mapping (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic).
 std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
+char32_t LowerCodePoint(char32_t c);
+char32_t UpperCodePoint(char32_t c);
 
 // The one case-insensitive order of every sorted list, identical on every platform: compares
 // lower-cased code points, then falls back to the exact bytes so that the order is total.

@@ -14,6 +14,10 @@ WindowDesign QuipcastWindowDesign() {
   design.style = WindowStyle::kMain;
   design.client_size = {6090, 6345};
   design.menus = MainWindowMenus(Program::kQuipcast);
+  // Quipcast's own options follow the shared ones, off until the user turns them on.
+  std::vector<MenuItemDesign>& options = design.menus.at(1).items;
+  options.push_back({"MatchLaunchCase", "Match Case of Launch Letters"});
+  options.push_back({"BackspaceUndoesLaunch", "Backspace Undoes a Launch"});
   // Top to bottom: the heading, the launch keys beside the three-line send string, the Space
   // and Tab options, Send Enter beside Boost, the button row, and the entry list below.
   design.controls = {

@@ -213,7 +213,7 @@ class KeyloomOptionsTest : public KeyloomAppTest {
 
 TEST_F(KeyloomOptionsTest, EveryOptionHasItsDefaultUntilChangedAndSurvivesARestart) {
   Start();
-  for (const CompletionOption& option : kCompletionOptions) {
+  for (const MenuOption& option : kCompletionOptions) {
     const std::string_view item = option.item;
     EXPECT_EQ(main().MenuChecked(item), option.on_by_default) << item;
     app_->OnCommand(item);

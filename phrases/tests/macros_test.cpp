@@ -96,5 +96,29 @@ TEST_F(MacrosTest, ExpansionWithinTheLimitRunsToTheEnd) {
   EXPECT_EQ(Expand(Nested(kMaxMacroReplacements)), "x");
 }
 
+struct CursorCase {
+  std::string send_string;
+  std::string text;
+  std::optional<std::size_t> cursor;
+};
+
+class CursorMarkTest : public MacrosTest, public testing::WithParamInterface<CursorCase> {};
+
+TEST_P(CursorMarkTest, IsTakenOutAndItsPlaceKept) {
+  const ExpandedSendString result = ExpandMacros(GetParam().send_string, clock_);
+  EXPECT_EQ(result.text, GetParam().text);
+  EXPECT_EQ(result.cursor, GetParam().cursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CursorMarkTest,
+                         testing::Values(CursorCase{"Dear %(cursor)%,", "Dear ,", 5},
+                                         CursorCase{"no mark", "no mark", std::nullopt},
+                                         // Macros before the mark move it by their values' length.
+                                         CursorCase{"%(date)% %(CURSOR)% %(time)%",
+                                                    "12/7/2026  3:04:05 PM", 10},
+                                         // Only the first mark counts; every one is taken out.
+                                         CursorCase{"a%(cursor)%b%(cursor)%c", "abc", 1},
+                                         CursorCase{"%(cursor)%", "", 0}));
+
 }  // namespace
 }  // namespace keyloom

@@ -26,8 +26,12 @@ class PlaybackFixture : public testing::Test {
   FakeTimerQueue timers_;
   FakeTimer quiet_timer_{timers_, [this] { playback_.OnQuietTimerTick(); }};
   bool boost_on_ = false;
+  bool match_case_ = false;
   std::vector<std::string> notices_;
-  Playback playback_{platform_, quiet_timer_, [this] { return boost_on_; },
+  Playback playback_{platform_, quiet_timer_,
+                     [this] {
+                       return PlaybackChoices{boost_on_, match_case_};
+                     },
                      [this](std::string_view text) { notices_.emplace_back(text); }};
 };
 

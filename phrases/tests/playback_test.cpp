@@ -176,3 +176,80 @@ TEST_F(BoostPlaybackTest, BusyClipboardFallsBackToTypingTheTextLiterally) {
 
 }  // namespace
 }  // namespace keyloom
+
+namespace keyloom {
+namespace {
+
+std::string Lefts(int count) {
+  std::string keys;
+  for (int i = 0; i < count; ++i) keys += "{LEFT}";
+  return keys;
+}
+
+struct CursorPlaybackCase {
+  bool boost;
+  std::string send_string;
+  bool press_enter;
+  int lefts;
+};
+
+class CursorPlaybackTest : public PlaybackFixture,
+                           public testing::WithParamInterface<CursorPlaybackCase> {};
+
+TEST_P(CursorPlaybackTest, LeavesTheCursorAtTheMark) {
+  boost_on_ = GetParam().boost;
+  playback_.Play({"{F2}", GetParam().send_string, GetParam().press_enter});
+  const std::string typed = Typed();
+  const std::string lefts = Lefts(GetParam().lefts);
+  ASSERT_GE(typed.size(), lefts.size());
+  EXPECT_EQ(typed.substr(typed.size() - lefts.size()), lefts) << typed;
+  EXPECT_EQ(typed.find("{LEFT}"), lefts.empty() ? std::string::npos : typed.size() - lefts.size())
+      << typed;
+  EXPECT_FALSE(playback_.CanUndo());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Phrases, CursorPlaybackTest,
+    testing::Values(CursorPlaybackCase{false, "<b>%(cursor)%</b>", false, 4},
+                    CursorPlaybackCase{true, "<b>%(cursor)%</b>", false, 4},
+                    // Line breaks count one each, a typed {enter} and Send Enter too.
+                    CursorPlaybackCase{false, "Dear %(cursor)%,\r\n\r\nYours", true, 9},
+                    CursorPlaybackCase{true, "Dear %(cursor)%,\r\n\r\nYours", true, 9},
+                    CursorPlaybackCase{false, "(%(cursor)%){enter}x", false, 3},
+                    // Beyond the BMP, one Left per character.
+                    CursorPlaybackCase{true, "%(cursor)%\U0001F600\U0001F600", false, 2},
+                    CursorPlaybackCase{false, "at the end%(cursor)%", false, 0}));
+
+TEST_F(PlaybackTest, MatchingCaseChangesThePhraseOnlyWhenAsked) {
+  const Launch launch{"ty", "thank you", false, "TY ", LaunchCase::kAllCapitals};
+  playback_.Play(launch);
+  EXPECT_EQ(Typed(), Backspaces(3) + "thank you");
+  platform_.keystrokes().Clear();
+  match_case_ = true;
+  playback_.Play(launch);
+  EXPECT_EQ(Typed(), Backspaces(3) + "THANK YOU");
+  boost_on_ = true;
+  playback_.Play({"ty", "thank you %(cursor)%", false, "Ty ", LaunchCase::kFirstCapital});
+  EXPECT_EQ(platform_.clipboard().content(), "Thank you ");
+}
+
+TEST_F(PlaybackTest, UndoErasesThePhraseAndTypesTheLaunchBack) {
+  playback_.Play({"td", "Hi\r\nthere", true, "Td\t"});
+  ASSERT_TRUE(playback_.CanUndo());
+  platform_.keystrokes().Clear();
+  playback_.Undo();
+  // "Hi", a line break, "there" and the Enter: 9; the user's Backspace took one.
+  EXPECT_EQ(Typed(), Backspaces(8) + "Td{TAB}");
+  EXPECT_FALSE(playback_.CanUndo());
+  EXPECT_TRUE(quiet_timer_.Enabled());
+}
+
+TEST_F(PlaybackTest, NothingToUndoAfterAProgramAnEmptyPhraseOrKeysTheCursorFollowsOtherwise) {
+  for (const char* send_string : {"%(run=calc.exe)%", "", "a{left}b", "^a"}) {
+    playback_.Play({"td", send_string, false, "td "});
+    EXPECT_FALSE(playback_.CanUndo()) << send_string;
+  }
+}
+
+}  // namespace
+}  // namespace keyloom

@@ -255,5 +255,83 @@ TEST_F(QuipcastAppTest, OtherCommandsAndResizeGoToTheShell) {
   EXPECT_FALSE(window().Visible());
 }
 
+// The launch "ty" sends "thank you", typed without Boost.
+class QuipcastExtrasTest : public QuipcastAppTest {
+ protected:
+  void StartWith(std::initializer_list<const char*> options) {
+    shell_.settings().Set("Options", "Boost", "0");
+    for (const char* option : options) shell_.settings().Set("Options", option, "1");
+    SetListFile(kDefaultListFile, {"{S} - ty - thank you"});
+    Start();
+  }
+  void TypeLaunch(int first_modifiers, int second_modifiers) {
+    platform_.hook().Press('T', first_modifiers);
+    platform_.hook().Press('Y', second_modifiers);
+    platform_.hook().Press(kVkSpace);
+  }
+  std::string Phrase() {
+    const std::string typed = platform_.keystrokes().TypedText();
+    return typed.substr(typed.rfind('}') + 1);
+  }
+};
+
+TEST_F(QuipcastExtrasTest, ThePhrasesCaseFollowsTheLaunchLettersOnlyWhenAsked) {
+  StartWith({});
+  TypeLaunch(kShiftMask, 0);
+  EXPECT_EQ(Phrase(), "thank you");
+  window().Click("MatchLaunchCase");
+  EXPECT_EQ(shell_.settings().Value("Options", "MatchLaunchCase"), "1");
+  shell_.Advance(1000);
+  TypeLaunch(kShiftMask, 0);
+  EXPECT_EQ(Phrase(), "Thank you");
+  shell_.Advance(1000);
+  TypeLaunch(kShiftMask, kShiftMask);
+  EXPECT_EQ(Phrase(), "THANK YOU");
+  // Caps Lock makes capitals, and Shift under it small letters.
+  shell_.Advance(1000);
+  platform_.hook().set_caps_lock(true);
+  TypeLaunch(0, kShiftMask);
+  EXPECT_EQ(Phrase(), "Thank you");
+}
+
+TEST_F(QuipcastExtrasTest, BackspaceFirstAfterAPhraseUndoesItInTheSameApplicationOnly) {
+  StartWith({"BackspaceUndoesLaunch"});
+  platform_.hook().set_focused_application("gedit");
+  TypeLaunch(kShiftMask, 0);
+  platform_.keystrokes().Clear();
+  shell_.Advance(1000);
+  platform_.hook().Press(kVkShift);  // a modifier alone changes nothing
+  EXPECT_FALSE(platform_.hook().Press(kVkBackspace));
+  // "thank you" is 9 characters; the user's Backspace took one.
+  std::string backspaces;
+  for (int i = 0; i < 8; ++i) backspaces += "{BACKSPACE}";
+  EXPECT_EQ(platform_.keystrokes().TypedText(), backspaces + "Ty ");
+  // Taken back once: a second Backspace is the user's own.
+  platform_.keystrokes().Clear();
+  platform_.hook().Press(kVkBackspace);
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "");
+
+  for (const std::function<void()>& between : std::vector<std::function<void()>>{
+           [this] { platform_.hook().Press('X'); },
+           [this] { platform_.hook().set_focused_application("firefox"); }}) {
+    shell_.Advance(1000);
+    platform_.hook().set_focused_application("gedit");
+    TypeLaunch(0, 0);
+    shell_.Advance(1000);
+    between();
+    platform_.keystrokes().Clear();
+    platform_.hook().Press(kVkBackspace);
+    EXPECT_EQ(platform_.keystrokes().TypedText(), "");
+  }
+}
+
+TEST_F(QuipcastExtrasTest, BackspaceUndoesNothingUnlessAsked) {
+  StartWith({});
+  TypeLaunch(0, 0);
+  platform_.keystrokes().Clear();
+  platform_.hook().Press(kVkBackspace);
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "");
+}
+
 }  // namespace
 }  // namespace keyloom

@@ -25,6 +25,8 @@ class FakeKeyboardHook final : public KeyboardHook {
   // ... to a field marked private, or a terminal, as the backend would tell.
   void set_focus_in_private_field(bool in_private) { in_private_field_ = in_private; }
   void set_focus_in_terminal(bool in_terminal) { in_terminal_ = in_terminal; }
+  // Caps Lock is on for every following key.
+  void set_caps_lock(bool on) { caps_lock_ = on; }
   // Every following key goes to this application.
   void set_focused_application(std::string application) { application_ = std::move(application); }
 
@@ -40,6 +42,7 @@ class FakeKeyboardHook final : public KeyboardHook {
   bool in_password_field_ = false;
   bool in_private_field_ = false;
   bool in_terminal_ = false;
+  bool caps_lock_ = false;
   std::string application_;
   std::vector<int> withholdable_keys_;
 };

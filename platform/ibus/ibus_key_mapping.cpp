@@ -59,6 +59,7 @@ KeyEvent KeyEventFromReport(const KeyReport& key) {
   KeyEvent event;
   event.key_code = VirtualKeyForKey(description, (key.state & kNumLockState) != 0);
   event.modifiers = ModifierMaskFromState(key.state);
+  event.caps_lock = CapsLockFromState(key.state);
   event.layout_char = LayoutCharacter(description, key.state);
   event.in_password_field = key.in_password_field;
   event.in_private_field = key.in_private_field;

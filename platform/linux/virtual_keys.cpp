@@ -152,4 +152,9 @@ int ModifierMaskFromState(unsigned int state) {
   return mask;
 }
 
+bool CapsLockFromState(unsigned int state) {
+  constexpr unsigned int kLockBit = 1u << 1;
+  return (state & kLockBit) != 0;
+}
+
 }  // namespace keyloom

@@ -29,5 +29,7 @@ int UsKeyAt(std::string_view position);
 
 // The key events' modifier mask (Shift 1, Ctrl 2, Alt 4) from an X modifier state.
 int ModifierMaskFromState(unsigned int state);
+// Whether the Lock modifier (Caps Lock) is on in an X11 core state.
+bool CapsLockFromState(unsigned int state);
 
 }  // namespace keyloom

@@ -35,6 +35,7 @@ bool HookFilter::Filter(const LowLevelKey& key, int modifiers, KeyHandler* handl
   event.key_code = ReportedKeyCode(key.virtual_key);
   event.modifiers = modifiers;
   event.layout_char = key.layout_char;
+  event.caps_lock = key.caps_lock;
   event.in_password_field = key.in_password_field;
   event.application = key.application;
   // The hook must answer whatever happens; a fault in the handler lets the key through.

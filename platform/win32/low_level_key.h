@@ -15,6 +15,7 @@ struct LowLevelKey {
   bool extended = false;
   char32_t layout_char = 0;  // what a layout other than US types with the key
   bool in_password_field = false;
+  bool caps_lock = false;
   std::string_view application = {};  // the foreground program's file name; valid in the hook
 };
 

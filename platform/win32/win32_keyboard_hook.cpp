@@ -68,6 +68,7 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM message, LPARAM data) {
                           (event.flags & LLKHF_EXTENDED) != 0,
                           reported ? ForegroundLayoutCharacter(virtual_key, modifiers) : 0,
                           reported && FocusInPasswordField(*active.password_watch),
+                          (GetKeyState(VK_CAPITAL) & 1) != 0,
                           reported ? ForegroundApplication() : std::string_view()};
     if (active.filter->Filter(key, modifiers, active.handler)) return 1;
   }

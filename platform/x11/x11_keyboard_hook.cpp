@@ -266,6 +266,7 @@ bool X11KeyboardHook::Report(int keycode, unsigned int state) {
   KeyEvent key;
   key.key_code = VirtualKey(keycode, state);
   key.modifiers = ModifierMaskFromState(state);
+  key.caps_lock = CapsLockFromState(state);
   key.layout_char = LayoutCharacter(keycode, state);
   key.in_password_field = focus_watch_ != nullptr && focus_watch_->InPasswordField();
   key.in_terminal = focus_watch_ != nullptr && focus_watch_->InTerminal();

@@ -200,8 +200,8 @@ TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {
     EXPECT_EQ(d.menus[1].items.at(1).id, "Pause");
     EXPECT_EQ(d.menus[1].items.at(1).caption, "Pause");
   }
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 5u);
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.back().caption, "Start at Login");
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 7u);
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.at(4).caption, "Start at Login");
 }
 
 TEST(KeyloomPopupDesignTest, BorderlessAtTheCorner) {

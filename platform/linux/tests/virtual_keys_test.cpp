@@ -107,6 +107,9 @@ TEST(ModifierMaskFromStateTest, KeepsShiftControlAndAltOnly) {
   EXPECT_EQ(ModifierMaskFromState(kShift | kControl | kMod1), kShiftMask | kCtrlMask | kAltMask);
   // Caps Lock, Num Lock (Mod2) and Super (Mod4) are no chord modifiers.
   EXPECT_EQ(ModifierMaskFromState(kLock | kMod2 | kMod4 | kControl), kCtrlMask);
+  // Caps Lock is told apart, whatever else is held.
+  EXPECT_TRUE(CapsLockFromState(kLock | kMod2));
+  EXPECT_FALSE(CapsLockFromState(kShift | kMod2));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ start_quipcast
 start_keyloom "$KEYLOOM" "$WORDS_MDB"
 start_sink
 start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk.txt"
-xdotool windowmove --sync "$GTK_WINDOW" 0 400
+move_window "$GTK_WINDOW" 0 400
 
 # The GTK window is the application used last before Quipcast's own window.
 focus "$GTK_WINDOW"

@@ -44,18 +44,18 @@ type_word_at() {
 
 type_word_at below "I am hel"  # words of fewer letters show nothing
 type_word_at below "wor"
-xdotool windowmove --sync "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
+move_window "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
 type_word_at above "hel"
-xdotool windowmove --sync "$SINK_WINDOW" $((SCREEN_WIDTH - 150)) 100
+move_window "$SINK_WINDOW" $((SCREEN_WIDTH - 150)) 100
 type_word_at right "hel"
 
 # Qt scaled by 2 places its windows in logical pixels; the caret's device pixels are converted.
 kill "$KEYLOOM_PID"
 wait "$KEYLOOM_PID" 2>/dev/null || true
 QT_SCALE_FACTOR=2 start_keyloom "$KEYLOOM" "$WORDS_MDB"
-xdotool windowmove --sync "$SINK_WINDOW" 100 100
+move_window "$SINK_WINDOW" 100 100
 type_word_at below "hel"
-xdotool windowmove --sync "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
+move_window "$SINK_WINDOW" 0 $((SCREEN_HEIGHT - 120))
 type_word_at above "hel"
 
 xterm -title 'Keyloom xterm' >"$E2E_DIR/xterm.log" 2>&1 &

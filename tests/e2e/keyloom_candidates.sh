@@ -43,7 +43,7 @@ expect_clipboard_untouched "earlier text"
 xdotool key Return
 type_in_sink "hel"
 expect_popup "after hel for the click"
-xdotool mousemove --sync 20 32 click 1
+click_at 20 32
 sleep 0.3
 focus_in_sink || fail "the click on the pop-up took the focus"
 xdotool key Tab

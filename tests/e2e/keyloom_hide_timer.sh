@@ -21,7 +21,8 @@ message_shown() { search_windows --onlyvisible --name '^Keyloom$'; }
 message_gone() { ! message_shown >/dev/null; }
 message=$(wait_until 10 message_shown) ||
   fail "no message for a display time that is no number"
-xdotool windowfocus --sync "$message" key Return
+focus "$message"
+xdotool key Return
 wait_until 5 message_gone || fail "the message stayed"
 focus "$KEYLOOM_WINDOW"
 xdotool key BackSpace

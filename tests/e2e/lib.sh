@@ -13,6 +13,12 @@ TWIPS_PER_PIXEL=15
 e2e_cleanup() {
   local status=$?
   local i
+  # The trace ends where the test did.
+  { set +x; } 2>/dev/null
+  if [ -n "${E2E_WATCHDOG:-}" ]; then
+    pkill -P "$E2E_WATCHDOG" 2>/dev/null || true
+    kill "$E2E_WATCHDOG" 2>/dev/null || true
+  fi
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
     kill "${E2E_PIDS[i]}" 2>/dev/null || true
   done
@@ -36,6 +42,24 @@ e2e_cleanup() {
   exit "$status"
 }
 trap e2e_cleanup EXIT
+# A test that runs out of time says where it was: its steps are traced into trace.log, and with
+# E2E_TIME_LIMIT (ctest's limit less a few seconds) a watchdog ends whatever it waits for, so that
+# the cleanup runs and shows the logs.
+exec {E2E_TRACE_FD}>"$E2E_DIR/trace.log"
+BASH_XTRACEFD=$E2E_TRACE_FD
+set -x
+trap 'exit 124' TERM
+if [ -n "${E2E_TIME_LIMIT:-}" ]; then
+  # Holds none of the test's output open, which ctest would wait for.
+  (
+    sleep "$E2E_TIME_LIMIT"
+    echo "the test ran out of its ${E2E_TIME_LIMIT} s; trace.log shows its last steps" \
+      >"$E2E_DIR/watchdog.log"
+    kill -TERM $$
+    pkill -TERM -P $$
+  ) </dev/null >/dev/null 2>&1 &
+  E2E_WATCHDOG=$!
+fi
 
 fail() {
   echo "FAIL: $*" >&2
@@ -187,8 +211,21 @@ start_quipcast() {
 }
 
 # A window that was just found may not be mapped yet, and the server refuses it the focus.
+# xdotool's --sync waits for ever for what does not happen, so each of its waits is bounded.
 focus() {
-  wait_until 5 xdotool windowfocus --sync "$1" 2>/dev/null || fail "window $1 takes no focus"
+  wait_until 5 timeout 2 xdotool windowfocus --sync "$1" 2>/dev/null ||
+    fail "window $1 takes no focus; the focus is on $(xdotool getwindowfocus 2>&1)"
+}
+
+# move_window WINDOW X Y: moves it there and waits until it stands there.
+move_window() {
+  timeout 5 xdotool windowmove --sync "$1" "$2" "$3" ||
+    fail "window $1 did not move to $2,$3: $(xdotool getwindowgeometry "$1" 2>&1 | tr '\n' ' ')"
+}
+
+# click_at X Y: a left click at a point of the screen, once the pointer is there.
+click_at() {
+  timeout 5 xdotool mousemove --sync "$1" "$2" click 1 || fail "the pointer did not reach $1,$2"
 }
 
 # click_at_twips WINDOW LEFT TOP: a left click at a point of the window's client area, given in
@@ -199,7 +236,7 @@ click_at_twips() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   height=$HEIGHT
   local menu_bar=$((height - CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL))
-  xdotool mousemove --sync $((X + x)) $((Y + menu_bar + y)) click 1
+  click_at $((X + x)) $((Y + menu_bar + y))
 }
 
 # Quipcast's client area and its controls, from its window design: the frame Frame2 stands at

@@ -55,7 +55,7 @@ if [ -f "$words" ]; then
   main_window_hidden() { ! search_windows --onlyvisible --name 'Keyloom Word Complete' >/dev/null; }
   wait_until 5 main_window_hidden ||
     fail "Minimize left the Keyloom window up"
-  xdotool windowmove --sync "$SINK_WINDOW" 160 40
+  move_window "$SINK_WINDOW" 160 40
   focus "$SINK_WINDOW"
   xdotool key Tab
   xdotool type --delay 40 "hel"
@@ -70,7 +70,7 @@ if [ -f "$words" ]; then
   set_options SuggestionsAtCaret=1
   start_keyloom "$KEYLOOM_BINARY" "$words"
   start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk.txt"
-  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  move_window "$GTK_WINDOW" 0 0
   focus "$GTK_WINDOW"
   type_past_popup Dear "team," Return the meeting is in the
   xdotool type --delay 40 "conf"
@@ -86,7 +86,7 @@ if [ -f "$words" ]; then
   start_keyloom "$KEYLOOM_BINARY" "$words"
   xdotool windowkill "$GTK_WINDOW"
   start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk-predict.txt"
-  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  move_window "$GTK_WINDOW" 0 0
   focus "$GTK_WINDOW"
   xdotool type --delay 40 "Dear team,"
   xdotool key Return
@@ -104,13 +104,13 @@ if [ -f "$words" ]; then
   GSETTINGS_BACKEND=memory /usr/libexec/ibus-ui-gtk3 >"$E2E_DIR/panel.log" 2>&1 &
   E2E_PIDS+=($!)
   start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/ibus.txt"
-  xdotool windowmove --sync "$GTK_WINDOW" 0 0
+  move_window "$GTK_WINDOW" 0 0
   focus "$GTK_WINDOW"
   select_keyloom_engine
   set_options UseInputMethod=1
   start_keyloom "$KEYLOOM_BINARY" "$words"
   # No window manager here: Keyloom's window is moved out of the picture.
-  xdotool windowmove --sync "$KEYLOOM_WINDOW" 600 420
+  move_window "$KEYLOOM_WINDOW" 600 420
   xdotool windowraise "$GTK_WINDOW"
   focus "$GTK_WINDOW"
   type_past_popup Dear "team," Return the meeting is in the

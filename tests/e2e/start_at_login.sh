@@ -22,7 +22,7 @@ wait_until 10 bash -c "[ \"\$($(declare -f icon_colours); icon_colours)\" -gt 4 
 sleep 0.5
 ! xdotool search --onlyvisible --name 'Keyloom Quipcast' >/dev/null ||
   fail "the program started at login showed its window"
-xdotool mousemove --sync 10 12 click 1
+click_at 10 12
 QUIPCAST_WINDOW=$(wait_until 5 xdotool search --onlyvisible --name 'Keyloom Quipcast' | head -n1) ||
   fail "a click on the tray icon did not show the window"
 quipcast_menu alt+o Up Up Up Return

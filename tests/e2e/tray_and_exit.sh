@@ -15,7 +15,7 @@ icon_colours() { import -window root -crop 22x22+1+1 png:- | convert png:- -form
 wait_until 5 bash -c "[ \"\$($(declare -f icon_colours); icon_colours)\" -gt 4 ]" ||
   fail "the tray icon shows $(icon_colours) colours"
 # The icon is docked at the start of the tray, at its top left.
-xdotool mousemove --sync 10 12 click 1
+click_at 10 12
 wait_until 5 shown || fail "a click on the tray icon did not show the window"
 
 quipcast_menu alt+f Up Return  # File > Exit, the last item

@@ -1,0 +1,26 @@
+# Quipcast's options beyond the original ones in an edit control: the phrase's case follows the
+# launch letters', the text cursor is left at a phrase's %(cursor)% mark, and Backspace right
+# after a phrase takes it back, once.
+source "$(dirname "$0")/lib.sh"
+write_phrase_list "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>"
+helper store Options Boost 0
+helper store Options MatchLaunchCase 1
+helper store Options BackspaceUndoesLaunch 1
+start_quipcast
+start_sink
+focus "Keyloom E2E Sink"
+# keys_then KEYS TEXT: the user presses KEYS; the sink then holds TEXT. Quipcast types its
+# phrases here, so its quiet period after a launch is half a second.
+keys_then() {
+  # shellcheck disable=SC2086
+  xdotool key --delay 60 $1
+  expect_file "$E2E_DIR/sink.txt" "$2"
+  sleep 0.6
+}
+keys_then "shift+t y space" "Thank you"
+keys_then "space shift+t shift+y space" "Thank you THANK YOU"
+keys_then "space b r space" "Thank you THANK YOU <b></b>"
+keys_then "x" "Thank you THANK YOU <b>x</b>"
+keys_then "End space t y space" "Thank you THANK YOU <b>x</b> thank you"
+keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty "
+keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty"

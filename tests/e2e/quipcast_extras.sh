@@ -1,0 +1,68 @@
+# Quipcast's options beyond the original ones in a GTK 3 text view, on X11 or through the
+# Keyloom engine of a real IBus daemon: the phrase's case follows the launch letters', the text
+# cursor is left at a phrase's %(cursor)% mark, and Backspace right after a phrase takes it back.
+# Run as: quipcast_extras.sh QUIPCAST SINK x11|ibus COMPONENT_DIR
+source "$(dirname "$0")/lib.sh"
+WAY=$3
+COMPONENT_DIR=$4
+SINK_FILE="$E2E_DIR/sink.txt"
+
+mkdir -p "$E2E_DIR/app"
+{
+  printf '\xEF\xBB\xBF'
+  printf '%s\x01' "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" \
+    "{S} - dr - Dear %(cursor)%,{enter}{enter}Yours"
+} >"$E2E_DIR/app/defaultkeys.kyl"
+
+expect_sink() { expect_text "$SINK_FILE" "$EXPECTED" 20; }
+# type_then KEYS TEXT: the user types KEYS (xdotool key names); the view then holds TEXT more.
+# Quipcast types its phrases here, so its quiet period after a launch is half a second.
+type_then() {
+  EXPECTED+=$2
+  # shellcheck disable=SC2086
+  xdotool key --delay 40 $1
+  expect_sink
+  sleep 0.6
+}
+
+start_display
+if [ "$WAY" == ibus ]; then
+  start_session_bus
+  start_input_method "$COMPONENT_DIR"
+fi
+NO_AT_BRIDGE=1 /usr/bin/python3 "$(dirname "$0")/clients/gtk_sink.py" "$SINK_FILE" \
+  >"$E2E_DIR/client.log" 2>&1 &
+E2E_PIDS+=($!)
+SINK_WINDOW=$(window_of 'Keyloom GTK sink') || fail "the GTK window did not appear"
+focus "$SINK_WINDOW"
+if [ "$WAY" == ibus ]; then
+  select_keyloom_engine
+  set_options UseInputMethod=1 Boost=0 MatchLaunchCase=1 BackspaceUndoesLaunch=1
+else
+  set_options Boost=0 MatchLaunchCase=1 BackspaceUndoesLaunch=1
+fi
+start_quipcast
+focus "$SINK_WINDOW"
+EXPECTED=""
+
+type_then "shift+t y space" "Thank you"
+type_then "Return shift+t shift+y space" $'\nTHANK YOU'
+type_then "Return t y space" $'\nthank you'
+# Caps Lock on: capitals without Shift.
+type_then "Return Caps_Lock t y space Caps_Lock" $'\nTHANK YOU'
+
+type_then "Return b r space" $'\n<b></b>'
+EXPECTED=${EXPECTED%</b>}
+type_then "x" "x</b>"
+type_then "ctrl+End Return d r space" $'\nDear ,\n\nYours'
+EXPECTED=${EXPECTED%$',\n\nYours'}
+type_then "S a m" $'Sam,\n\nYours'
+
+# Backspace first after the phrase takes it back, and puts back what was typed.
+type_then "ctrl+End Return shift+t y space" $'\nThank you'
+sleep 0.5
+EXPECTED=${EXPECTED%Thank you}
+type_then "BackSpace" "Ty "
+# Once only: the next Backspace is the user's own.
+EXPECTED=${EXPECTED% }
+type_then "BackSpace" ""

@@ -10,11 +10,12 @@
 namespace keyloom {
 namespace {
 
-std::string Backspaces(int count) {
+std::string Repeated(std::string_view key, int count) {
   std::string keys;
-  for (int i = 0; i < count; ++i) keys += "{BACKSPACE}";
+  for (int i = 0; i < count; ++i) keys += key;
   return keys;
 }
+std::string Backspaces(int count) { return Repeated("{BACKSPACE}", count); }
 
 struct EraseCase {
   std::string launch_keys;
@@ -180,12 +181,6 @@ TEST_F(BoostPlaybackTest, BusyClipboardFallsBackToTypingTheTextLiterally) {
 namespace keyloom {
 namespace {
 
-std::string Lefts(int count) {
-  std::string keys;
-  for (int i = 0; i < count; ++i) keys += "{LEFT}";
-  return keys;
-}
-
 struct CursorPlaybackCase {
   bool boost;
   std::string send_string;
@@ -200,7 +195,7 @@ TEST_P(CursorPlaybackTest, LeavesTheCursorAtTheMark) {
   boost_on_ = GetParam().boost;
   playback_.Play({"{F2}", GetParam().send_string, GetParam().press_enter});
   const std::string typed = Typed();
-  const std::string lefts = Lefts(GetParam().lefts);
+  const std::string lefts = Repeated("{LEFT}", GetParam().lefts);
   ASSERT_GE(typed.size(), lefts.size());
   EXPECT_EQ(typed.substr(typed.size() - lefts.size()), lefts) << typed;
   EXPECT_EQ(typed.find("{LEFT}"), lefts.empty() ? std::string::npos : typed.size() - lefts.size())

@@ -1,5 +1,5 @@
 // Macro expansion on any send string: it ends, and the text grows by no more than the capped
-// number of replacements can add.
+// number of replacements can add, and the cursor mark stays inside it.
 #include <cstddef>
 #include <cstdint>
 
@@ -21,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(expanded.text.empty());
   } else {
     Check(expanded.text.size() <= size + (kMaxMacroReplacements + 1) * kLongestValue);
+    // The text cursor's mark stands inside the text.
+    Check(!expanded.cursor || *expanded.cursor <= expanded.text.size());
   }
   return 0;
 }

@@ -80,8 +80,7 @@ void QuipcastApp::OnCommand(std::string_view id) {
     editor_.LoadSamples();
   } else if (id == kBoostCheck) {
     Check8Stuff();
-  } else if (ToggleMenuOption(kQuipcastOptions, id, shell_.settings(), *window_)) {
-  } else {
+  } else if (!ToggleMenuOption(kQuipcastOptions, id, shell_.settings(), *window_)) {
     app_shell_.HandleCommand(id);
   }
 }

@@ -301,7 +301,7 @@ bool X11KeystrokeOutput::SendNow(std::span<const KeyAction> actions, bool event_
   const bool delivered = trap.Sync() == 0 && all_typed;
   ReadEvents();  // the user's keys from just before the grab ended
   if (event_ended) ReplayUsersKeys();
-  XFlush(display_);
+  ReleaseServer();
   if (hold) HoldUsersKeys(pasted);
   return delivered;
 }
@@ -340,6 +340,8 @@ void X11KeystrokeOutput::GrabKeys() {
   // The grab's key events come to this connection, whatever window they name.
   keys_grabbed_ = XGrabKeyboard(display_, DefaultRootWindow(display_), False, GrabModeAsync,
                                 GrabModeAsync, CurrentTime) == GrabSuccess;
+  // Waiting for a client comes next, which needs the server free.
+  ReleaseServer();
 }
 
 void X11KeystrokeOutput::EndGrab() {
@@ -347,8 +349,20 @@ void X11KeystrokeOutput::EndGrab() {
   // keys that follow.
   XSync(display_, False);
   ReadEvents();
+  // The server runs one client's requests at a time but may turn to another's within a batch:
+  // another program's key (xdotool's, a second keyboard tool's) would land between the
+  // program's own. Until the keyboard is grabbed again or the event's keys have all gone out,
+  // only this connection's requests run; events still reach every client.
+  if (!server_grabbed_) XGrabServer(display_);
+  server_grabbed_ = true;
   XUngrabKeyboard(display_, CurrentTime);
   keys_grabbed_ = false;
+}
+
+void X11KeystrokeOutput::ReleaseServer() {
+  if (server_grabbed_) XUngrabServer(display_);
+  server_grabbed_ = false;
+  XFlush(display_);
 }
 
 void X11KeystrokeOutput::HoldUsersKeys(bool pasted) {

@@ -86,6 +86,7 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   void BeforeWaiting();
   void GrabKeys();
   void EndGrab();
+  void ReleaseServer();
   // Holds the user's keys until the current event has ended; after a paste key, the program's
   // too, and not before the window has fetched the paste.
   void HoldUsersKeys(bool pasted);
@@ -122,6 +123,7 @@ class X11KeystrokeOutput final : public KeystrokeOutput {
   bool holding_ = false;         // after a paste: the user's keys are held; the program's wait
   bool hold_ends_soon_ = false;  // the hold of the user's keys ends once the event has ended
   bool keys_grabbed_ = false;    // key events come to this connection
+  bool server_grabbed_ = false;  // no other client's request runs, another program's keys neither
   KeyActions held_actions_;
   HeldKeys users_keys_;
   std::unique_ptr<QtEventSource> events_;  // from the first hold on

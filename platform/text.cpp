@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace keyloom {
 namespace {
 
@@ -95,6 +97,26 @@ std::string_view TrimSpaces(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string> SplitTrimmed(std::string_view joined, std::string_view separators) {
+  std::vector<std::string> parts;
+  while (!joined.empty()) {
+    const std::size_t end = std::min(joined.find_first_of(separators), joined.size());
+    const std::string_view part = TrimSpaces(joined.substr(0, end));
+    if (!part.empty()) parts.emplace_back(part);
+    joined.remove_prefix(std::min(end + 1, joined.size()));
+  }
+  return parts;
+}
+
+std::string JoinWith(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string joined;
+  for (const std::string& part : parts) {
+    if (!joined.empty()) joined += separator;
+    joined += part;
+  }
+  return joined;
 }
 
 std::size_t CodePointCount(std::string_view text) {

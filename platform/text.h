@@ -3,12 +3,18 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text helpers for UTF-8 strings. Lengths that behaviour depends on are code points, never bytes.
 namespace keyloom {
 
 // Removes leading and trailing space characters (code 32) only; tabs and line breaks stay.
 std::string_view TrimSpaces(std::string_view text);
+
+// The parts of `joined` between any of the `separators`, trimmed of spaces; empty parts left out.
+std::vector<std::string> SplitTrimmed(std::string_view joined, std::string_view separators);
+// The parts with `separator` between them.
+std::string JoinWith(const std::vector<std::string>& parts, std::string_view separator);
 
 // Number of code points; each invalid byte counts as one.
 std::size_t CodePointCount(std::string_view text);

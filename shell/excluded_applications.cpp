@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kSharedSetting = "ExcludedApplications";
 // Names are kept in one value, separated by a character that no program file name holds.
-constexpr char kSeparator = '|';
+constexpr std::string_view kSeparator = "|";
 
 std::string_view OwnListSetting(Program program) {
   return program == Program::kQuipcast ? "QuipcastExcludedApplications"
@@ -28,26 +28,6 @@ std::string Folded(std::string_view name) {
   if (folded.size() > kExe.size() && folded.ends_with(kExe))
     folded.resize(folded.size() - kExe.size());
   return folded;
-}
-
-std::vector<std::string> SplitNames(std::string_view joined) {
-  std::vector<std::string> names;
-  while (!joined.empty()) {
-    const std::size_t end = std::min(joined.find(kSeparator), joined.size());
-    const std::string_view name = TrimSpaces(joined.substr(0, end));
-    if (!name.empty()) names.emplace_back(name);
-    joined.remove_prefix(std::min(end + 1, joined.size()));
-  }
-  return names;
-}
-
-std::string JoinNames(const std::vector<std::string>& names) {
-  std::string joined;
-  for (const std::string& name : names) {
-    if (!joined.empty()) joined += kSeparator;
-    joined += name;
-  }
-  return joined;
 }
 
 }  // namespace
@@ -77,8 +57,10 @@ ExcludedApplications::Choice ExcludedApplications::Load() const {
   Choice choice;
   choice.own_list =
       ReadSetting(settings_, kOptionsSection, OwnListChosenSetting(program_), "0") == "1";
-  choice.names = SplitNames(ReadSetting(
-      settings_, kOptionsSection, choice.own_list ? OwnListSetting(program_) : kSharedSetting, ""));
+  choice.names =
+      SplitTrimmed(ReadSetting(settings_, kOptionsSection,
+                               choice.own_list ? OwnListSetting(program_) : kSharedSetting, ""),
+                   kSeparator);
   return choice;
 }
 
@@ -87,11 +69,11 @@ bool ExcludedApplications::Save(const Choice& choice) {
   checked_application_.clear();
   std::vector<std::string> names;
   for (const std::string& name : choice.names) {
-    for (std::string& part : SplitNames(name)) names.push_back(std::move(part));
+    for (std::string& part : SplitTrimmed(name, kSeparator)) names.push_back(std::move(part));
   }
   return WriteSetting(settings_, kOptionsSection,
                       choice.own_list ? OwnListSetting(program_) : kSharedSetting,
-                      JoinNames(names)) &&
+                      JoinWith(names, kSeparator)) &&
          WriteSetting(settings_, kOptionsSection, OwnListChosenSetting(program_),
                       choice.own_list ? "1" : "0");
 }

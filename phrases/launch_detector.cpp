@@ -1,5 +1,8 @@
 #include "phrases/launch_detector.h"
 
+#include <optional>
+
+#include "phrases/application_scope.h"
 #include "phrases/entry_line.h"
 #include "platform/text.h"
 
@@ -117,8 +120,13 @@ std::string LaunchDetector::TypedLaunch(int key_code) const {
 bool LaunchDetector::LaunchFirstMatch(const KeyEvent& event) {
   const int key_code = event.key_code;
   const std::string wanted(TrimSpaces(buffer_));
+  // The entry that names the application comes first, then one that leaves out others, then
+  // one for every application; among equals the first in the list.
+  std::optional<EntryParts> chosen;
+  std::size_t chosen_rest_at = 0;  // where the send string follows the scope's macro
+  int chosen_fit = kNoFit;
   for (const std::string& line : lines_) {
-    if (line.empty()) return false;
+    if (line.empty()) break;
     if (!LaunchKeysEqual(line, wanted)) continue;
     EntryParts parts = SplitEntryLine(line);
     if (!parts.complete) continue;
@@ -126,16 +134,23 @@ bool LaunchDetector::LaunchFirstMatch(const KeyEvent& event) {
                          (IsSpaceEnded(parts.flags) && key_code == kVkSpace) ||
                          IsFunctionKey(key_code);
     if (!allowed || ToLower(parts.launch_keys) != wanted) continue;
-    std::vector<bool> letters_capital;
-    for (std::size_t i = 0; i < LetterCount(key_code); ++i) {
-      if (buffer_[i] >= 'a' && buffer_[i] <= 'z') letters_capital.push_back(capitals_[i]);
-    }
-    playback_.Play(Launch{std::move(parts.launch_keys), std::move(parts.send_string),
-                          WantsEnter(parts.flags), TypedLaunch(key_code),
-                          CaseOfLaunch(letters_capital), std::string(event.application)});
-    return true;
+    const ScopedSendString scoped = SplitScope(parts.send_string);
+    const int fit = ScopeFit(scoped.scope, event.application);
+    if (fit <= chosen_fit) continue;
+    chosen_fit = fit;
+    chosen_rest_at = parts.send_string.size() - scoped.rest.size();
+    chosen = std::move(parts);
+    if (fit == kNamedFit) break;
   }
-  return false;
+  if (!chosen) return false;
+  std::vector<bool> letters_capital;
+  for (std::size_t i = 0; i < LetterCount(key_code); ++i) {
+    if (buffer_[i] >= 'a' && buffer_[i] <= 'z') letters_capital.push_back(capitals_[i]);
+  }
+  playback_.Play(Launch{std::move(chosen->launch_keys), chosen->send_string.substr(chosen_rest_at),
+                        WantsEnter(chosen->flags), TypedLaunch(key_code),
+                        CaseOfLaunch(letters_capital), std::string(event.application)});
+  return true;
 }
 
 }  // namespace keyloom

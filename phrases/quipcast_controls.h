@@ -19,6 +19,11 @@ inline constexpr std::string_view kAddStringButton = "Command8";
 inline constexpr std::string_view kClearAllButton = "Command3";
 inline constexpr std::string_view kSamplesButton = "Command2";
 inline constexpr std::string_view kLoadSamplesMenu = "LoadSamples";
+// The applications an entry applies to: everywhere, only in those named, or not in them.
+inline constexpr std::string_view kEverywhereOption = "Option3";
+inline constexpr std::string_view kOnlyInOption = "Option4";
+inline constexpr std::string_view kNotInOption = "Option5";
+inline constexpr std::string_view kApplicationsField = "Text11";
 
 // Quipcast's options beyond the original ones, off until the user turns them on.
 inline constexpr std::string_view kMatchLaunchCaseItem = "MatchLaunchCase";

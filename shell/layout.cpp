@@ -20,7 +20,7 @@ LayoutRects QuipcastLayout(TwipSize window, LayoutRects r) {
   SetSize(r.frame2.width, window.width - 350);
   SetSize(r.list1.width, r.frame2.width - 400);
   SetSize(r.text7.width, r.list1.width - 1900);
-  SetSize(r.list1.height, window.height - 2400);
+  SetSize(r.list1.height, window.height - 2700);
   SetSize(r.frame2.height, window.height - 700);
   return r;
 }

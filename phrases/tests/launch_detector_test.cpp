@@ -56,6 +56,7 @@ class LaunchDetectorTest : public PlaybackFixture {
   // Presses a key; returns whether it was withheld.
   bool Press(int key_code, int modifiers = 0) {
     KeyEvent event{key_code, modifiers, false};
+    event.application = application_;
     detector_.HandleKey(event);
     return event.discard;
   }
@@ -71,8 +72,43 @@ class LaunchDetectorTest : public PlaybackFixture {
   }
 
   std::vector<std::string> lines_;
+  std::string application_;
   LaunchDetector detector_{lines_, quiet_timer_, playback_};
 };
+
+TEST_F(LaunchDetectorTest, TheEntryForTheApplicationComesFirstThenTheOneLeavingOthersOut) {
+  lines_ = {"{S} - sig - %(except=xterm)%not in xterm", "{S} - sig - %(only=gedit|kate)%in gedit",
+            "{S} - sig - everywhere", "{S} - sig - %(only=xterm)%in xterm",
+            "{T} - sig - %(only=mousepad)%tab only"};
+  struct Case {
+    std::string application;
+    int ending_key;
+    std::string typed;
+  };
+  for (const Case& c : std::vector<Case>{{"gedit", kVkSpace, "in gedit"},
+                                         {"KATE", kVkSpace, "in gedit"},
+                                         {"xterm", kVkSpace, "in xterm"},
+                                         {"mousepad", kVkSpace, "not in xterm"},
+                                         {"", kVkSpace, "not in xterm"},
+                                         {"mousepad", kVkTab, "tab only"},
+                                         {"gedit", kVkTab, ""}}) {
+    application_ = c.application;
+    Type("sig");
+    Press(c.ending_key);
+    const std::string typed = TakeTyped();
+    EXPECT_EQ(typed.substr(typed.rfind('}') + 1), c.typed) << c.application;
+  }
+  // An entry only for others launches nothing here; one for every application then does.
+  lines_ = {"{S} - sig - %(only=kate)%kate", "{S} - sig - plain"};
+  application_ = "gedit";
+  Type("sig");
+  Press(kVkSpace);
+  EXPECT_EQ(TakeTyped(), "{BACKSPACE}{BACKSPACE}{BACKSPACE}{BACKSPACE}plain");
+  lines_ = {"{S} - sig - %(only=kate)%kate"};
+  Type("sig");
+  Press(kVkSpace);
+  EXPECT_EQ(TakeTyped(), "");
+}
 
 TEST_F(LaunchDetectorTest, LettersEndedBySpaceLaunch) {
   lines_ = {"{S}{E} - TD - Today"};

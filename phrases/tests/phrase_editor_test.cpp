@@ -151,6 +151,35 @@ TEST_F(PhraseEditorTest, AddRightAfterSelectingRewritesTheEntry) {
   EXPECT_EQ(Entries().size(), 11u);
 }
 
+TEST_F(PhraseEditorTest, EntriesForOtherApplicationsKeepTheirLaunchKeys) {
+  Add("sig", "Everywhere");
+  window().SetChecked("Option4", true);
+  window().TypeText("Text11", "gedit, kate");
+  Add("sig", "In editors");
+  window().SetChecked("Option5", true);
+  window().TypeText("Text11", "xterm");
+  Add("sig", "Not in xterm");
+  // The same keys for the same applications, named otherwise, replace that entry only.
+  window().SetChecked("Option4", true);
+  window().TypeText("Text11", "KATE|gedit");
+  Add("SIG", "Editors again");
+  EXPECT_EQ(Entries(),
+            (Lines{"{S} - sig - %(except=xterm)%Not in xterm",
+                   "{S} - SIG - %(only=KATE|gedit)%Editors again", "{S} - sig - Everywhere"}));
+  ExpectFieldsReset();
+  EXPECT_TRUE(window().Checked("Option3"));
+  EXPECT_EQ(window().Text("Text11"), "");
+
+  window().SelectListItem("List1", IndexOf("{S} - SIG - %(only=KATE|gedit)%Editors again"));
+  EXPECT_EQ(window().Text("Text7"), "Editors again");
+  EXPECT_TRUE(window().Checked("Option4"));
+  EXPECT_EQ(window().Text("Text11"), "KATE, gedit");
+  // Names left out make an entry for every application.
+  window().TypeText("Text11", " ");
+  Add("new", "x");
+  EXPECT_GE(IndexOf("{S} - new - x"), 0);
+}
+
 TEST_F(PhraseEditorTest, DoubleClickDeletesAfterYes) {
   Add("ab", "x");
   Add("cd", "y");

@@ -313,7 +313,7 @@ TEST_F(AppShellTest, ResizeRunsTheQuipcastRules) {
   window().SetSize({7000, 8000});
   app.HandleResize();
   EXPECT_EQ(window().Rect("Frame2"), (TwipRect{120, 0, 6650, 7300}));
-  EXPECT_EQ(window().Rect("List1"), (TwipRect{240, 1680, 6250, 5600}));
+  EXPECT_EQ(window().Rect("List1"), (TwipRect{240, 1980, 6250, 5300}));
   EXPECT_EQ(window().Rect("Text7"), (TwipRect{2160, 480, 4350, 765}));
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 // The design rectangles of the two main windows.
 LayoutRects QuipcastDesign() {
-  return {{120, 0, 5895, 4815}, {240, 1680, 5535, 2985}, {2160, 480, 3375, 765}, {}};
+  return {{120, 0, 5895, 5115}, {240, 1980, 5535, 2985}, {2160, 480, 3375, 765}, {}};
 }
 LayoutRects KeyloomDesign() {
   return {
@@ -17,7 +17,7 @@ LayoutRects KeyloomDesign() {
 TEST(QuipcastLayoutTest, SizesFromTheWindow) {
   const LayoutRects r = QuipcastLayout({7000, 8000}, QuipcastDesign());
   EXPECT_EQ(r.frame2, (TwipRect{120, 0, 6650, 7300}));
-  EXPECT_EQ(r.list1, (TwipRect{240, 1680, 6250, 5600}));
+  EXPECT_EQ(r.list1, (TwipRect{240, 1980, 6250, 5300}));
   EXPECT_EQ(r.text7, (TwipRect{2160, 480, 4350, 765}));
 }
 
@@ -27,7 +27,7 @@ TEST(QuipcastLayoutTest, NegativeStepKeepsItsValueAndLaterStepsGoOn) {
   EXPECT_EQ(r.frame2.width, 1650);
   EXPECT_EQ(r.list1.width, 1250);
   EXPECT_EQ(r.text7.width, 3375);
-  EXPECT_EQ(r.list1.height, 600);
+  EXPECT_EQ(r.list1.height, 300);
   EXPECT_EQ(r.frame2.height, 2300);
 }
 
@@ -38,7 +38,7 @@ TEST(QuipcastLayoutTest, LaterStepsReadTheValuesThatStayed) {
   EXPECT_EQ(r.list1.width, 5495);
   EXPECT_EQ(r.text7.width, 3595);
   EXPECT_EQ(r.list1.height, 2985);
-  EXPECT_EQ(r.frame2.height, 4815);
+  EXPECT_EQ(r.frame2.height, 5115);
 }
 
 TEST(QuipcastLayoutTest, WideningAgainRestoresTheLayout) {

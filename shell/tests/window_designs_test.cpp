@@ -101,7 +101,7 @@ TEST(QuipcastWindowDesignTest, WindowMenusAndControls) {
   EXPECT_EQ(d.id, "Form1");
   EXPECT_EQ(d.caption, MainWindowCaption(Program::kQuipcast));
   EXPECT_EQ(d.style, WindowStyle::kMain);
-  EXPECT_EQ(d.client_size, (TwipSize{6090, 6345}));
+  EXPECT_EQ(d.client_size, (TwipSize{6090, 6645}));
   using enum ControlKind;
   for (const CaptionCase& c :
        std::vector<CaptionCase>{{"Frame2", "Keyloom", kFrame},
@@ -116,19 +116,29 @@ TEST(QuipcastWindowDesignTest, WindowMenusAndControls) {
                                 {"Command3", "Clear All", kButton},
                                 {"Command2", "Samples", kButton},
                                 {"Command1", "Minimize", kButton},
+                                {"Text11", "", kTextBox},
+                                {"Frame3", "", kFrame},
                                 {"List1", "", kListBox}}) {
     EXPECT_EQ(Control(d, c.id).caption, c.caption) << c.id;
     EXPECT_EQ(Control(d, c.id).kind, c.kind) << c.id;
     EXPECT_EQ(Control(d, c.id).container, c.id == "Frame2" ? "" : "Frame2") << c.id;
   }
+  // The applications' options form a group of their own, beside Space and Tab's.
+  for (const CaptionCase& c : std::vector<CaptionCase>{{"Option3", "Everywhere", kOptionButton},
+                                                       {"Option4", "Only In", kOptionButton},
+                                                       {"Option5", "Not In", kOptionButton}}) {
+    EXPECT_EQ(Control(d, c.id).caption, c.caption) << c.id;
+    EXPECT_EQ(Control(d, c.id).container, "Frame3") << c.id;
+    EXPECT_EQ(Control(d, c.id).checked, c.id == "Option3") << c.id;
+  }
   EXPECT_TRUE(Control(d, "Option1").checked);
   EXPECT_FALSE(Control(d, "Option2").checked);
   EXPECT_FALSE(Control(d, "Check2").checked);
   EXPECT_FALSE(Control(d, "Check8").checked);
-  EXPECT_EQ(Control(d, "Frame2").rect, (TwipRect{120, 0, 5895, 4815}));
-  EXPECT_EQ(Control(d, "List1").rect, (TwipRect{240, 1680, 5535, 2985}));
+  EXPECT_EQ(Control(d, "Frame2").rect, (TwipRect{120, 0, 5895, 5115}));
+  EXPECT_EQ(Control(d, "List1").rect, (TwipRect{240, 1980, 5535, 2985}));
   EXPECT_EQ(Control(d, "Text7").rect, (TwipRect{2160, 480, 3375, 765}));
-  EXPECT_EQ(Control(d, "Command1").rect, (TwipRect{4560, 1320, 1215, 255}));
+  EXPECT_EQ(Control(d, "Command1").rect, (TwipRect{4560, 1620, 1215, 255}));
   ASSERT_EQ(d.menus.size(), 3u);
   EXPECT_EQ(d.menus[2].caption, "&Help");
   ASSERT_EQ(d.menus[2].items.size(), 4u);

@@ -1,8 +1,10 @@
 # Quipcast's options beyond the original ones in an edit control: the phrase's case follows the
 # launch letters', the text cursor is left at a phrase's %(cursor)% mark, and Backspace right
-# after a phrase takes it back, once.
+# after a phrase takes it back, once; the same launch letters send another phrase in a program
+# that an entry names.
 source "$(dirname "$0")/lib.sh"
-write_phrase_list "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>"
+write_phrase_list "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" "{S} - sig - Regards" \
+  "{S} - sig - %(only=other_sink.exe)%From the other"
 helper store Options Boost 0
 helper store Options MatchLaunchCase 1
 helper store Options BackspaceUndoesLaunch 1
@@ -24,3 +26,9 @@ keys_then "x" "Thank you THANK YOU <b>x</b>"
 keys_then "End space t y space" "Thank you THANK YOU <b>x</b> thank you"
 keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty "
 keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty"
+keys_then "space s i g space" "Thank you THANK YOU <b>x</b> ty Regards"
+helper close "Keyloom E2E Sink" >/dev/null 2>&1 || true
+cp "$SINK_EXE" "$E2E_DIR/other_sink.exe"
+SINK_EXE="$E2E_DIR/other_sink.exe" start_sink
+focus "Keyloom E2E Sink"
+keys_then "s i g space" "From the other"

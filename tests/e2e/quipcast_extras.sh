@@ -1,6 +1,7 @@
 # Quipcast's options beyond the original ones in a GTK 3 text view, on X11 or through the
 # Keyloom engine of a real IBus daemon: the phrase's case follows the launch letters', the text
-# cursor is left at a phrase's %(cursor)% mark, and Backspace right after a phrase takes it back.
+# cursor is left at a phrase's %(cursor)% mark, Backspace right after a phrase takes it back, and
+# the same launch letters send another phrase in an application that an entry names.
 # Run as: quipcast_extras.sh QUIPCAST SINK x11|ibus COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
 WAY=$3
@@ -11,7 +12,8 @@ mkdir -p "$E2E_DIR/app"
 {
   printf '\xEF\xBB\xBF'
   printf '%s\x01' "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" \
-    "{S} - dr - Dear %(cursor)%,{enter}{enter}Yours"
+    "{S} - dr - Dear %(cursor)%,{enter}{enter}Yours" "{S} - sig - Regards" \
+    "{S} - sig - %(only=notes.py)%From my notes" "{S} - sig - %(except=gtk_sink.py)%Never here"
 } >"$E2E_DIR/app/defaultkeys.kyl"
 
 expect_sink() { expect_text "$SINK_FILE" "$EXPECTED" 20; }
@@ -66,3 +68,17 @@ type_then "BackSpace" "Ty "
 # Once only: the next Backspace is the user's own.
 EXPECTED=${EXPECTED% }
 type_then "BackSpace" ""
+
+# Another application, named by one of the entries, gets that entry's phrase for the same
+# letters; the sink still gets the one for every application.
+ln -s "$(dirname "$(readlink -f "$0")")/clients/gtk_sink.py" "$E2E_DIR/notes.py"
+SINK_TITLE="Keyloom notes" NO_AT_BRIDGE=1 /usr/bin/python3 "$E2E_DIR/notes.py" \
+  "$E2E_DIR/notes.txt" >"$E2E_DIR/notes.log" 2>&1 &
+E2E_PIDS+=($!)
+NOTES_WINDOW=$(window_of 'Keyloom notes') || fail "the second GTK window did not appear"
+focus "$NOTES_WINDOW"
+xdotool key --delay 40 s i g space
+expect_text "$E2E_DIR/notes.txt" "From my notes" 20
+sleep 0.6
+focus "$SINK_WINDOW"
+type_then "ctrl+End Return s i g space" $'\nRegards'

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """A GTK 3 text view that writes its whole text to FILE after every change (Debian's python3 with
 python3-gi), and with CARET_FILE the text cursor's rectangle on the screen, as "X Y WIDTH HEIGHT"
-in pixels, once GTK has moved it.
+in pixels, once GTK has moved it. SINK_TITLE in the environment names the window otherwise.
 
 GTK fetches a paste from the clipboard's owner after the paste key has arrived, and goes on
 with the keys behind it meanwhile. Run as: gtk_sink.py FILE [CARET_FILE]
 """
+import os
 import sys
 
 import gi
@@ -25,7 +26,7 @@ def caret_on_screen(view):
 
 def main():
     path = sys.argv[1]
-    window = Gtk.Window(title="Keyloom GTK sink")
+    window = Gtk.Window(title=os.environ.get("SINK_TITLE", "Keyloom GTK sink"))
     window.set_default_size(700, 300)
     view = Gtk.TextView()
     window.add(view)

@@ -51,24 +51,41 @@ Playback::Playback(Platform& platform, Timer& quiet_timer, std::function<Playbac
       notify_(std::move(notify)) {}
 
 void Playback::Play(const Launch& launch) {
+  last_.reset();
+  const std::vector<FillInField> fields =
+      ask_fill_ins_ ? FillInFieldsOf(launch.send_string) : std::vector<FillInField>{};
+  if (fields.empty()) {
+    PlayFilled(launch, {});
+    return;
+  }
+  // Nothing is erased or typed before the user has answered; a cancelled form leaves the
+  // launch letters as they stand.
+  ask_fill_ins_(fields, [this, launch](std::optional<std::vector<std::string>> values) {
+    if (values) PlayFilled(launch, *values);
+  });
+}
+
+void Playback::PlayFilled(const Launch& launch, const std::vector<std::string>& values) {
   quiet_timer_.SetEnabled(false);
   last_.reset();
 
   const std::string erase = EraseKeys(launch.launch_keys);
   if (!erase.empty()) TypeKeyString(platform_.keystrokes(), erase);
 
-  const ExpandedSendString expanded = ExpandMacros(launch.send_string, platform_.clock());
+  const ExpandedSendString expanded = ExpandMacros(
+      values.empty() ? launch.send_string : MarkFillIns(launch.send_string), platform_.clock());
   if (expanded.run_command) {
     // The program replaces the text: nothing is typed, no Enter, and no quiet period follows.
-    if (!platform_.programs().Start(*expanded.run_command)) {
-      notify_("Could not start the program: " + *expanded.run_command);
+    const std::string command = FillMarks(*expanded.run_command, values);
+    if (!platform_.programs().Start(command)) {
+      notify_("Could not start the program: " + command);
     }
     return;
   }
 
   const PlaybackChoices choices = choices_();
   const LaunchCase launch_case = choices.match_case ? launch.typed_case : LaunchCase::kAsStored;
-  Delivered delivered = Deliver(expanded.text, expanded.cursor, choices, launch_case);
+  Delivered delivered = Deliver(expanded.text, expanded.cursor, choices, launch_case, values);
   if (launch.press_enter) {
     TypeKeyString(platform_.keystrokes(), "{enter}");
     for (std::optional<int>* stops : {&delivered.stops, &delivered.stops_after_cursor}) {
@@ -108,7 +125,8 @@ void Playback::Undo() {
 
 Playback::Delivered Playback::Deliver(const std::string& expanded,
                                       std::optional<std::size_t> cursor,
-                                      const PlaybackChoices& choices, LaunchCase launch_case) {
+                                      const PlaybackChoices& choices, LaunchCase launch_case,
+                                      const std::vector<std::string>& values) {
   // Case changes each code point into one, so the mark stays between the same characters.
   const std::string text = ApplyLaunchCase(expanded, launch_case);
   const std::size_t mark =
@@ -116,17 +134,21 @@ Playback::Delivered Playback::Deliver(const std::string& expanded,
           ? text.size() - DropCodePoints(text, CodePointCount(expanded.substr(0, *cursor))).size()
           : text.size();
   const std::string_view after_cursor = std::string_view(text).substr(mark);
+  // The values go in as the user gave them, after the case has followed the launch letters.
   if (choices.boost) {
-    Paste(text);
-    return {CaretStops(LiteralTextActions(text)), CaretStops(LiteralTextActions(after_cursor))};
+    const std::string filled = FillMarks(text, values);
+    Paste(filled);
+    return {CaretStops(LiteralTextActions(filled)),
+            CaretStops(LiteralTextActions(FillMarks(after_cursor, values)))};
   }
   quiet_timer_.SetEnabled(true);
   KeyActions actions = ParseKeyString(text);
   ApplyLaunchCase(actions, launch_case);
+  actions = FillMarks(actions, values);
   if (!actions.empty()) Send(actions);
   KeyActions after = ParseKeyString(after_cursor);
   ApplyLaunchCase(after, launch_case);
-  return {CaretStops(actions), CaretStops(after)};
+  return {CaretStops(actions), CaretStops(FillMarks(after, values))};
 }
 
 void Playback::Paste(const std::string& text) {

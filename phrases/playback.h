@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "phrases/fill_ins.h"
 #include "phrases/launch_case.h"
 #include "platform/platform.h"
 #include "shell/timer.h"
@@ -29,6 +31,11 @@ struct PlaybackChoices {
   bool match_case = false;  // the phrase's case follows the launch letters'
 };
 
+// Asks the user for a phrase's fill-in fields without blocking; `answered` gets the values in
+// the fields' order, or nullopt when the user sent nothing.
+using FillInAnswer = std::function<void(std::optional<std::vector<std::string>>)>;
+using FillInAsker = std::function<void(const std::vector<FillInField>&, FillInAnswer answered)>;
+
 // Turns a launch into keystrokes: erases the launch letters, expands the macros, types or
 // pastes the text, presses Enter when asked, and opens the quiet period.
 class Playback {
@@ -38,6 +45,9 @@ class Playback {
            std::function<void(std::string_view)> notify);
 
   void Play(const Launch& launch);
+  // From now on, a phrase with fill-in fields asks for them first, and is sent once they are
+  // given; without an asker, fill-in macros are text like any unknown macro.
+  void SetFillInAsker(FillInAsker asker) { ask_fill_ins_ = std::move(asker); }
   // Whether the last phrase can be taken back, and the application it went to.
   bool CanUndo() const { return last_.has_value(); }
   const std::string& last_application() const;
@@ -60,8 +70,10 @@ class Playback {
     std::optional<int> stops;
     std::optional<int> stops_after_cursor;
   };
+  void PlayFilled(const Launch& launch, const std::vector<std::string>& values);
   Delivered Deliver(const std::string& text, std::optional<std::size_t> cursor,
-                    const PlaybackChoices& choices, LaunchCase launch_case);
+                    const PlaybackChoices& choices, LaunchCase launch_case,
+                    const std::vector<std::string>& values);
   void Paste(const std::string& text);
   void TypeLiteral(std::string_view text);
   void Send(const KeyActions& actions);
@@ -77,6 +89,7 @@ class Playback {
   Timer& quiet_timer_;
   std::function<PlaybackChoices()> choices_;
   std::function<void(std::string_view)> notify_;
+  FillInAsker ask_fill_ins_;
   std::unique_ptr<ClipboardSnapshot> saved_clipboard_;
   int restore_retries_ = 0;
   std::optional<LastPhrase> last_;

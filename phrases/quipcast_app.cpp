@@ -43,9 +43,15 @@ QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& d
                                    window_->MenuChecked(kMatchLaunchCaseItem)};
           },
           [this](std::string_view text) { app_shell_.Notify(text); }),
+      fill_in_form_(shell),
       detector_(app_shell_.list().items(), *quiet_timer_, playback_),
       editor_(*window_, app_shell_.list(), shell.dialogs(), app_shell_.files(),
-              SampleEntryLines(PlatformSamplePrograms())) {}
+              SampleEntryLines(PlatformSamplePrograms())) {
+  if (!platform.TypesAfterOwnWindows()) return;
+  playback_.SetFillInAsker([this](const std::vector<FillInField>& fields, FillInAnswer answered) {
+    fill_in_form_.Ask(fields, std::move(answered));
+  });
+}
 
 bool QuipcastApp::Start(bool in_tray) {
   RunStartupSteps({
@@ -98,7 +104,8 @@ void QuipcastApp::OnResized() { app_shell_.HandleResize(); }
 void QuipcastApp::OnCloseRequested() { app_shell_.Exit(); }
 
 void QuipcastApp::HandleKey(KeyEvent& event) {
-  if (app_shell_.LeavesAlone(event)) {
+  // The keys typed into the fill-in form are the user's answer, no launch and nothing to undo.
+  if (app_shell_.LeavesAlone(event) || fill_in_form_.Busy()) {
     detector_.ClearBuffer();
     playback_.ForgetLast();
     return;

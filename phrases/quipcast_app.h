@@ -3,6 +3,7 @@
 #include <memory>
 #include <string_view>
 
+#include "phrases/fill_in_form.h"
 #include "phrases/launch_detector.h"
 #include "phrases/phrase_editor.h"
 #include "phrases/playback.h"
@@ -47,6 +48,7 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
   AppShell& app_shell() { return app_shell_; }
   Timer& quiet_timer() { return *quiet_timer_; }
   const LaunchDetector& detector() const { return detector_; }
+  FillInForm& fill_in_form() { return fill_in_form_; }
 
  private:
   Shell& shell_;
@@ -55,6 +57,7 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
   AppShell app_shell_;
   std::unique_ptr<Timer> quiet_timer_;
   Playback playback_;
+  FillInForm fill_in_form_;
   LaunchDetector detector_;
   PhraseEditor editor_;
 };

@@ -86,7 +86,11 @@ bool AppShell::LeavesAlone(const KeyEvent& event) {
       event.application != last_application_) {
     last_application_ = std::string(event.application);
   }
-  return paused_ || (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) ||
+  // What is typed in Quipcast's windows (its fill-in form's answers) is not Keyloom's to follow.
+  const bool in_quipcast =
+      program_ == Program::kKeyloom && SameApplication(event.application, "quipcast");
+  return paused_ || in_quipcast ||
+         (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) ||
          excluded_.Excludes(event.application);
 }
 

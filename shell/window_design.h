@@ -66,6 +66,12 @@ struct WindowDesign {
   TwipRect popup_rect;   // kPopup only: where the pop-up stands on the screen
   std::vector<MenuDesign> menus;
   std::vector<ControlDesign> controls;  // containers before the controls they hold
+  // Buttons that Enter and Escape click, wherever the focus is in the window; empty for none.
+  std::string default_button;
+  std::string cancel_button;
+  // kMain only: once hidden, the window gives the keyboard focus back to the window that had it
+  // when this one was shown.
+  bool returns_focus = false;
 };
 
 }  // namespace keyloom

@@ -11,8 +11,8 @@
 #include "platform/ibus/ibus_keyboard_hook.h"
 #include "platform/ibus/ibus_output.h"
 #include "platform/ibus/line_channel.h"
-#include "platform/linux/linux_files.h"
 #include "platform/linux/linux_app_folders.h"
+#include "platform/linux/linux_files.h"
 #include "platform/linux/qt_clock.h"
 #include "platform/linux/qt_program_starter.h"
 
@@ -51,6 +51,9 @@ class IbusPlatform final : public Platform {
   CandidateList* candidate_list() override { return &candidates_; }
   // IBus starts the engine once the user's input source is Keyloom's.
   bool InputSourceChosen() const override { return link_.Connected(); }
+  // Not yet: the engine takes no text from the program after the program's own window had
+  // the focus, so a form's phrase would be lost.
+  bool TypesAfterOwnWindows() const override { return false; }
 
  private:
   EngineLink link_;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
@@ -107,7 +108,11 @@ void QtWindow::Raise(F&& raise) {
 }
 
 QtWindow::QtWindow(const WindowDesign& design, WindowEvents& events, const EventGate& gate)
-    : events_(events), gate_(gate), style_(design.style), scale_(ScreenDotsPerInch()) {
+    : events_(events),
+      gate_(gate),
+      style_(design.style),
+      returns_focus_(design.returns_focus),
+      scale_(ScreenDotsPerInch()) {
   HostCallbacks callbacks{[this] { Raise([this] { events_.OnResized(); }); },
                           [this] { Raise([this] { events_.OnCloseRequested(); }); }};
   if (design.style == WindowStyle::kMain) {
@@ -124,6 +129,17 @@ QtWindow::QtWindow(const WindowDesign& design, WindowEvents& events, const Event
   top_->setWindowTitle(ToQt(design.caption));
   BuildControls(design.controls);
   SetTabOrder(design.controls);
+  // Enter and Escape click their buttons from any control of the window.
+  for (const auto& [button, keys] :
+       {std::pair{design.default_button, std::vector<int>{Qt::Key_Return, Qt::Key_Enter}},
+        std::pair{design.cancel_button, std::vector<int>{Qt::Key_Escape}}}) {
+    if (button.empty()) continue;
+    for (const int key : keys) {
+      auto* shortcut = new QShortcut(QKeySequence(key), top_.get());
+      QObject::connect(shortcut, &QShortcut::activated,
+                       [this, id = button] { Raise([&] { events_.OnCommand(id); }); });
+    }
+  }
 
   if (design.style == WindowStyle::kMain) {
     // The design gives the client area; the menu bar comes on top of it.
@@ -433,6 +449,7 @@ void QtWindow::Show() {
     top_->raise();
     return;
   }
+  if (returns_focus_ && !top_->isVisible()) focus_return_.Remember();
   if (top_->isMinimized()) {
     top_->showNormal();
   } else {
@@ -442,7 +459,10 @@ void QtWindow::Show() {
   top_->activateWindow();
 }
 
-void QtWindow::Hide() { top_->hide(); }
+void QtWindow::Hide() {
+  top_->hide();
+  if (returns_focus_) focus_return_.GiveBack();
+}
 
 void QtWindow::Minimize() { top_->showMinimized(); }
 

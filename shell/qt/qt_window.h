@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include "shell/qt/event_gate.h"
+#include "shell/qt/focus_return.h"
 #include "shell/qt/twip_scale.h"
 #include "shell/window.h"
 #include "shell/window_design.h"
@@ -94,6 +95,8 @@ class QtWindow final : public Window {
   WindowEvents& events_;
   const EventGate& gate_;
   const WindowStyle style_;
+  const bool returns_focus_;
+  FocusReturn focus_return_;
   TwipScale scale_;
   std::unique_ptr<QWidget> top_;
   // A pop-up's size, set in this event and given to the widget once the event is over.

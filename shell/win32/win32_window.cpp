@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/win32/wide_text.h"
 #include "shell/list_numbering.h"
@@ -85,7 +86,13 @@ bool Win32Window::UsesDialogNavigation(HWND root) {
 }
 
 Win32Window::Win32Window(const WindowDesign& design, WindowEvents& events, const bool& stopped)
-    : events_(events), stopped_(stopped), style_(design.style), popup_rect_(design.popup_rect) {
+    : events_(events),
+      stopped_(stopped),
+      style_(design.style),
+      popup_rect_(design.popup_rect),
+      default_button_(design.default_button),
+      cancel_button_(design.cancel_button),
+      returns_focus_(design.returns_focus) {
   RegisterClasses();
   const bool popup = style_ == WindowStyle::kPopup;
   Quiet quiet(quiet_);
@@ -424,6 +431,7 @@ void Win32Window::Show() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return;
   }
+  if (returns_focus_ && !IsWindowVisible(hwnd_)) focus_before_ = GetForegroundWindow();
   ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
   if (!shown_) {
@@ -432,7 +440,12 @@ void Win32Window::Show() {
   }
 }
 
-void Win32Window::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void Win32Window::Hide() {
+  ShowWindow(hwnd_, SW_HIDE);
+  if (HWND before = std::exchange(focus_before_, nullptr); before != nullptr && IsWindow(before)) {
+    SetForegroundWindow(before);
+  }
+}
 
 void Win32Window::Minimize() { ShowWindow(hwnd_, SW_MINIMIZE); }
 
@@ -536,7 +549,14 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
       const int command = LOWORD(wparam);
-      if (lparam == 0) {
+      // Dialog navigation's Enter and Escape.
+      const std::string* clicked = command == IDOK       ? &default_button_
+                                   : command == IDCANCEL ? &cancel_button_
+                                                         : nullptr;
+      if (clicked != nullptr && !clicked->empty()) {
+        const std::string id = *clicked;
+        Raise([&] { events_.OnCommand(id); });
+      } else if (lparam == 0) {
         // A menu item (0) or an accelerator (1).
         const auto it = menu_ids_.find(command);
         if (it != menu_ids_.end()) {

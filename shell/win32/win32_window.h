@@ -97,6 +97,10 @@ class Win32Window final : public Window {
   const bool& stopped_;
   WindowStyle style_;
   TwipRect popup_rect_;
+  std::string default_button_;
+  std::string cancel_button_;
+  bool returns_focus_;
+  HWND focus_before_ = nullptr;  // the window that had the focus when this one was shown
   HWND hwnd_ = nullptr;
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;

@@ -1,10 +1,10 @@
 # Quipcast's options beyond the original ones in an edit control: the phrase's case follows the
 # launch letters', the text cursor is left at a phrase's %(cursor)% mark, and Backspace right
 # after a phrase takes it back, once; the same launch letters send another phrase in a program
-# that an entry names.
+# that an entry names; a phrase with a fill-in field asks for it in a form first, and Enter sends.
 source "$(dirname "$0")/lib.sh"
 write_phrase_list "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" "{S} - sig - Regards" \
-  "{S} - sig - %(only=other_sink.exe)%From the other"
+  "{S} - sig - %(only=other_sink.exe)%From the other" "{S} - fm - Dear %(input=Name)%+1"
 helper store Options Boost 0
 helper store Options MatchLaunchCase 1
 helper store Options BackspaceUndoesLaunch 1
@@ -32,3 +32,7 @@ cp "$SINK_EXE" "$E2E_DIR/other_sink.exe"
 SINK_EXE="$E2E_DIR/other_sink.exe" start_sink
 focus "Keyloom E2E Sink"
 keys_then "s i g space" "From the other"
+keys_then "space f m space" "From the other fm "
+helper wait "Fill In - Quipcast" 10 || fail "the fill-in form did not appear"
+xdotool key --delay 60 shift+a n n Return
+expect_file "$E2E_DIR/sink.txt" "From the other Dear Ann!"

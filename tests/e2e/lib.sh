@@ -241,7 +241,7 @@ click_at_twips() {
 
 # Quipcast's client area and its controls, from its window design: the frame Frame2 stands at
 # 120,0 and the controls' positions are within it.
-CLIENT_HEIGHT_TWIPS=6345
+CLIENT_HEIGHT_TWIPS=6645
 quipcast_click() {
   local left top
   case "$1" in
@@ -251,11 +251,11 @@ quipcast_click() {
     Option2) left=1140 top=810 ;;
     Check2) left=240 top=1050 ;;
     Check8) left=1425 top=1050 ;;
-    Command8) left=240 top=1320 ;;
-    Command3) left=1635 top=1320 ;;
-    Command2) left=3030 top=1320 ;;
-    Command1) left=4560 top=1320 ;;
-    List1) left=240 top=1680 ;;
+    Command8) left=240 top=1620 ;;
+    Command3) left=1635 top=1620 ;;
+    Command2) left=3030 top=1620 ;;
+    Command1) left=4560 top=1620 ;;
+    List1) left=240 top=1980 ;;
     *) fail "no position for $1" ;;
   esac
   # A little inside the control's top left corner: the layout rules only widen controls.

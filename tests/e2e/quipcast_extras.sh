@@ -1,7 +1,8 @@
 # Quipcast's options beyond the original ones in a GTK 3 text view, on X11 or through the
 # Keyloom engine of a real IBus daemon: the phrase's case follows the launch letters', the text
 # cursor is left at a phrase's %(cursor)% mark, Backspace right after a phrase takes it back, and
-# the same launch letters send another phrase in an application that an entry names.
+# the same launch letters send another phrase in an application that an entry names, and a
+# phrase with fill-in fields asks for them in a form first, which Escape cancels.
 # Run as: quipcast_extras.sh QUIPCAST SINK x11|ibus COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
 WAY=$3
@@ -13,7 +14,8 @@ mkdir -p "$E2E_DIR/app"
   printf '\xEF\xBB\xBF'
   printf '%s\x01' "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" \
     "{S} - dr - Dear %(cursor)%,{enter}{enter}Yours" "{S} - sig - Regards" \
-    "{S} - sig - %(only=notes.py)%From my notes" "{S} - sig - %(except=gtk_sink.py)%Never here"
+    "{S} - sig - %(only=notes.py)%From my notes" "{S} - sig - %(except=gtk_sink.py)%Never here" \
+    "{S} - fm - Dear %(input=Name)%, about %(choice=Topic|the invoice|the meeting)%: %(input=Name)%!"
 } >"$E2E_DIR/app/defaultkeys.kyl"
 
 expect_sink() { expect_text "$SINK_FILE" "$EXPECTED" 20; }
@@ -82,3 +84,30 @@ expect_text "$E2E_DIR/notes.txt" "From my notes" 20
 sleep 0.6
 focus "$SINK_WINDOW"
 type_then "ctrl+End Return s i g space" $'\nRegards'
+
+# Through the input method a phrase with fill-in fields is not asked for yet.
+[ "$WAY" == x11 ] || exit 0
+# fill_in KEYS: the launch "fm" opens the form, which takes the focus; the user presses KEYS
+# there, and the form goes.
+fill_in() {
+  type_then "ctrl+End Return f m space" $'\nfm '
+  local form
+  form=$(window_of 'Fill In - Quipcast') || fail "the fill-in form did not appear"
+  wait_until 5 test "$(xdotool getwindowfocus)" == "$form" ||
+    fail "the form has no focus; $(xdotool getwindowfocus) has"
+  # shellcheck disable=SC2086
+  xdotool key --delay 60 $1
+  wait_until 5 test "$(xdotool getwindowfocus)" == "$SINK_WINDOW" ||
+    fail "the focus did not come back to the sink; $(xdotool getwindowfocus) has it"
+}
+# The name given once goes in twice, the choice below the first, the user's text as typed (a
+# "+" in the send string would hold Shift).
+fill_in "shift+a n n plus 1 Tab Down Return"
+EXPECTED=${EXPECTED%fm }
+EXPECTED+="Dear Ann+1, about the meeting: Ann+1!"
+expect_sink
+sleep 0.6
+# Escape sends nothing and erases nothing.
+fill_in "x Escape"
+sleep 1
+expect_sink

@@ -67,7 +67,6 @@ void Playback::Play(const Launch& launch) {
 
 void Playback::PlayFilled(const Launch& launch, const std::vector<std::string>& values) {
   quiet_timer_.SetEnabled(false);
-  last_.reset();
 
   const std::string erase = EraseKeys(launch.launch_keys);
   if (!erase.empty()) TypeKeyString(platform_.keystrokes(), erase);

@@ -31,9 +31,11 @@ void FocusReturn::GiveBack() {
   xcb_connection_t* connection = X11Connection();
   const std::uint32_t window = std::exchange(window_, 0);
   if (connection == nullptr || window == 0) return;
-  // A window closed meanwhile makes an error that Qt's event loop reads and drops.
+  // A window closed meanwhile makes an error that Qt's event loop reads and drops. The round
+  // trip after it: the server has moved the focus before the program types on another
+  // connection.
   xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
-  xcb_flush(connection);
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 }  // namespace keyloom

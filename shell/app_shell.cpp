@@ -86,12 +86,13 @@ bool AppShell::LeavesAlone(const KeyEvent& event) {
       event.application != last_application_) {
     last_application_ = std::string(event.application);
   }
+  // Asked at every key: the list is read again once the application changes.
+  const bool excluded = excluded_.Excludes(event.application);
   // What is typed in Quipcast's windows (its fill-in form's answers) is not Keyloom's to follow.
   const bool in_quipcast =
       program_ == Program::kKeyloom && SameApplication(event.application, "quipcast");
   return paused_ || in_quipcast ||
-         (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) ||
-         excluded_.Excludes(event.application);
+         (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) || excluded;
 }
 
 void AppShell::AddTrayIcon() { tray_->Add(TrayTip()); }

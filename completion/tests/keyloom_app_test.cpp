@@ -453,6 +453,22 @@ TEST_F(KeyloomAppTest, AnExcludedApplicationGetsNoPopup) {
   EXPECT_TRUE(app_->popup().Visible());
 }
 
+TEST_F(KeyloomAppTest, KeysTypedInQuipcastAreLeftAloneAndAListEditedThereAppliesOnReturn) {
+  Start(SealedTestStoreBytes(kWords));
+  platform_.hook().set_focused_application("gedit");
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+  Press(kVkEscape);
+  // Quipcast's fill-in form, or its Excluded Applications window, where gedit is added.
+  platform_.hook().set_focused_application("quipcast");
+  Type("hel");
+  EXPECT_FALSE(app_->popup().Visible());
+  shell_.settings().Set("Options", "ExcludedApplications", "gedit");
+  platform_.hook().set_focused_application("gedit");
+  Type("hel");
+  EXPECT_FALSE(app_->popup().Visible());
+}
+
 TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
   const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
   platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));

@@ -3,8 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 start_quipcast
 focus "Keyloom Quipcast"
-# Minimize is the last control of the tab order.
-xdotool key --delay 100 shift+Tab space
+# Minimize comes before the applications' options and names box, the last of the tab order.
+xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space
 wait_until 5 window_hidden "Keyloom Quipcast" ||
   fail "Minimize did not hide the window"
 wait_until 5 tray_shows '#1F8A5C' || fail "the tray does not show Quipcast's icon"

@@ -27,10 +27,11 @@ bool StartsGroup(const WindowDesign& design, const ControlOrder& order, std::str
 TEST(ControlOrderTest, QuipcastFollowsItsTabOrderWithTheFrameBeneath) {
   const WindowDesign design = QuipcastWindowDesign();
   const ControlOrder order = OrderControls(design.controls);
-  EXPECT_EQ(Ids(design, order),
-            (std::vector<std::string>{"Text10", "Text7", "Option1", "Option2", "Check2", "Command8",
-                                      "List1", "Check8", "Command3", "Command2", "Command1",
-                                      "Label8", "Frame2"}));
+  EXPECT_EQ(
+      Ids(design, order),
+      (std::vector<std::string>{"Text10", "Text7", "Option1", "Option2", "Check2", "Command8",
+                                "List1", "Check8", "Command3", "Command2", "Command1", "Option3",
+                                "Option4", "Option5", "Text11", "Label8", "Frame2", "Frame3"}));
 }
 
 TEST(ControlOrderTest, AdjacentOptionButtonsOfOneContainerFormOneGroup) {

@@ -23,7 +23,7 @@
 
 #include "bench/bench_fixtures.h"
 #include "completion/completion_options.h"
-#include "completion/key_char.h"
+#include "platform/key_char.h"
 #include "completion/keyloom_app.h"
 #include "completion/predictive_capture.h"
 #include "platform/key_event.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "completion/count_lines.h"
-#include "completion/key_char.h"
 #include "completion/learned_words.h"
+#include "platform/key_char.h"
 #include "platform/text.h"
 
 namespace keyloom {

@@ -5,21 +5,13 @@
 #include <utility>
 
 #include "completion/completion_settings.h"
-#include "completion/key_char.h"
+#include "platform/key_char.h"
 #include "platform/text.h"
 
 namespace keyloom {
 namespace {
 
 constexpr int kFirstKeypadDigit = 96;
-
-// Shift, Ctrl, Alt, Caps Lock, the Windows keys, Num Lock, Scroll Lock and their left and right
-// twins: pressed on their own, they change nothing of the text.
-bool IsModifierKey(int key_code) {
-  constexpr std::array<int, 15> kModifiers = {16,  17,  18,  20,  91,  92,  144, 145,
-                                              160, 161, 162, 163, 164, 165, 0xE1};
-  return std::find(kModifiers.begin(), kModifiers.end(), key_code) != kModifiers.end();
-}
 
 bool IsSentenceEnd(char32_t c) { return c == '.' || c == '!' || c == '?'; }
 

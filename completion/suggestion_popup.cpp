@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "completion/caret_placement.h"
+#include "platform/caret_placement.h"
 #include "platform/key_event.h"
 #include "platform/text.h"
 

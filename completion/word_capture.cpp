@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "completion/completion_settings.h"
-#include "completion/key_char.h"
+#include "platform/key_char.h"
 #include "platform/text.h"
 
 namespace keyloom {

@@ -68,7 +68,7 @@ void Playback::Play(const Launch& launch) {
 void Playback::PlayFilled(const Launch& launch, const std::vector<std::string>& values) {
   quiet_timer_.SetEnabled(false);
 
-  const std::string erase = EraseKeys(launch.launch_keys);
+  const std::string erase = launch.erase_launch ? EraseKeys(launch.launch_keys) : "";
   if (!erase.empty()) TypeKeyString(platform_.keystrokes(), erase);
 
   const ExpandedSendString expanded = ExpandMacros(

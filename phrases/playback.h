@@ -23,6 +23,9 @@ struct Launch {
   std::string typed = {};
   LaunchCase typed_case = LaunchCase::kAsStored;
   std::string application = {};
+  // Whether the launch letters reached the window and are erased first; not for an entry
+  // chosen in the picker.
+  bool erase_launch = true;
 };
 
 // The choices that playback follows, read at every launch.

@@ -1,10 +1,13 @@
 #include "phrases/quipcast_app.h"
 
 #include <array>
+#include <vector>
 
 #include "phrases/boost_option.h"
+#include "phrases/picker_chord.h"
 #include "phrases/quipcast_controls.h"
 #include "phrases/samples.h"
+#include "platform/key_char.h"
 #include "shell/program.h"
 #include "shell/startup.h"
 
@@ -15,13 +18,6 @@ namespace {
 constexpr std::array<int, 12> kFunctionKeys = {kVkF1,     kVkF1 + 1, kVkF1 + 2,  kVkF1 + 3,
                                                kVkF1 + 4, kVkF1 + 5, kVkF1 + 6,  kVkF1 + 7,
                                                kVkF1 + 8, kVkF1 + 9, kVkF1 + 10, kVkF12};
-
-// Shift, Ctrl, Alt and the Windows keys, alone or on either side: pressing one is no key of its
-// own after a phrase.
-bool IsModifierKey(int key_code) {
-  return (key_code >= kVkShift && key_code <= kVkAlt) || key_code == 91 || key_code == 92 ||
-         (key_code >= 160 && key_code <= 165);
-}
 
 ListFileConfig QuipcastListConfig(Platform& platform) {
   return DefaultListFileConfig(Program::kQuipcast,
@@ -46,7 +42,12 @@ QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& d
       fill_in_form_(shell),
       detector_(app_shell_.list().items(), *quiet_timer_, playback_),
       editor_(*window_, app_shell_.list(), shell.dialogs(), app_shell_.files(),
-              SampleEntryLines(PlatformSamplePrograms())) {
+              SampleEntryLines(PlatformSamplePrograms())),
+      picker_(shell, platform),
+      picker_chord_dialog_(shell, [this](std::optional<KeyChord> chord) {
+        picker_chord_ = chord;
+        ApplyWithholding();
+      }) {
   if (!platform.TypesAfterOwnWindows()) return;
   playback_.SetFillInAsker([this](const std::vector<FillInField>& fields, FillInAnswer answered) {
     fill_in_form_.Ask(fields, std::move(answered));
@@ -60,17 +61,35 @@ bool QuipcastApp::Start(bool in_tray) {
       [this] { LoadBoostOption(shell_.settings(), *window_); },
       [this] { Check8Stuff(); },
       [this] { LoadMenuOptions(kQuipcastOptions, shell_.settings(), *window_); },
+      [this] { picker_chord_ = LoadPickerChord(shell_.settings()); },
   });
   app_shell_.ShowAtStart(in_tray);
-  KeyboardHook& hook = platform_.hook();
-  hook.SetWithholdableKeys(kFunctionKeys);
-  // Paused, no key is grabbed, so none can be held up.
-  app_shell_.SetPauseHandler([&hook](bool paused) {
-    hook.SetWithholdableKeys(paused ? std::span<const int>() : std::span<const int>(kFunctionKeys));
+  ApplyWithholding();
+  app_shell_.SetPauseHandler([this](bool paused) {
+    paused_ = paused;
+    if (paused) picker_.Close();
+    ApplyWithholding();
   });
   app_shell_.RestorePause();
   app_shell_.NoticeUndetectedPasswordFields();
-  return hook.Start(*this);
+  return platform_.hook().Start(*this);
+}
+
+void QuipcastApp::ApplyWithholding() {
+  KeyboardHook& hook = platform_.hook();
+  // Paused, no key is grabbed, so none can be held up.
+  std::vector<int> keys;
+  std::vector<KeyChord> chords;
+  if (!paused_) {
+    keys.assign(kFunctionKeys.begin(), kFunctionKeys.end());
+    if (picker_.IsOpen()) {
+      const std::span<const int> steering = PhrasePicker::SteeringKeys();
+      keys.insert(keys.end(), steering.begin(), steering.end());
+    }
+    if (picker_chord_) chords.push_back(*picker_chord_);
+  }
+  hook.SetWithholdableKeys(keys);
+  hook.SetWithholdableChords(chords);
 }
 
 void QuipcastApp::Check8Stuff() { ApplyBoostOption(*window_, *quiet_timer_, shell_.settings()); }
@@ -86,6 +105,8 @@ void QuipcastApp::OnCommand(std::string_view id) {
     editor_.LoadSamples();
   } else if (id == kBoostCheck) {
     Check8Stuff();
+  } else if (id == kPhrasePickerItem) {
+    picker_chord_dialog_.Open();
   } else if (!ToggleMenuOption(kQuipcastOptions, id, shell_.settings(), *window_)) {
     app_shell_.HandleCommand(id);
   }
@@ -108,8 +129,13 @@ void QuipcastApp::HandleKey(KeyEvent& event) {
   if (app_shell_.LeavesAlone(event) || fill_in_form_.Busy()) {
     detector_.ClearBuffer();
     playback_.ForgetLast();
+    if (picker_.IsOpen()) {
+      picker_.Close();
+      ApplyWithholding();
+    }
     return;
   }
+  if (PickerHandledKey(event)) return;
   if (playback_.CanUndo() && !IsModifierKey(event.key_code)) {
     if (event.key_code == kVkBackspace && event.modifiers == 0 &&
         event.application == playback_.last_application() &&
@@ -121,6 +147,36 @@ void QuipcastApp::HandleKey(KeyEvent& event) {
     playback_.ForgetLast();
   }
   detector_.HandleKey(event);
+}
+
+bool QuipcastApp::PickerHandledKey(KeyEvent& event) {
+  const bool chord = picker_chord_ && event.key_code == picker_chord_->key_code &&
+                     event.modifiers == picker_chord_->modifiers;
+  if (!picker_.IsOpen()) {
+    if (!chord) return false;
+    event.discard = true;
+    detector_.ClearBuffer();
+    playback_.ForgetLast();
+    picker_.Open(app_shell_.list().items(), event.application);
+    ApplyWithholding();
+    return true;
+  }
+  std::optional<PickedEntry> picked;
+  if (chord) {
+    event.discard = true;
+    picker_.Close();
+  } else {
+    picked = picker_.HandleKey(event);
+  }
+  if (!picker_.IsOpen()) ApplyWithholding();
+  if (picked) {
+    // Sent as its launch sends it, with nothing typed to erase.
+    playback_.Play(Launch{std::move(picked->launch_keys), std::move(picked->send_string),
+                          picked->press_enter, "", LaunchCase::kAsStored,
+                          std::string(event.application), false});
+  }
+  // A key that closed the picker without being its own goes on as any key does.
+  return event.discard;
 }
 
 }  // namespace keyloom

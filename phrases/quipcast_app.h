@@ -1,11 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "phrases/fill_in_form.h"
 #include "phrases/launch_detector.h"
 #include "phrases/phrase_editor.h"
+#include "phrases/phrase_picker.h"
+#include "phrases/picker_chord_dialog.h"
 #include "phrases/playback.h"
 #include "platform/key_event.h"
 #include "platform/platform.h"
@@ -49,8 +52,16 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
   Timer& quiet_timer() { return *quiet_timer_; }
   const LaunchDetector& detector() const { return detector_; }
   FillInForm& fill_in_form() { return fill_in_form_; }
+  PhrasePicker& picker() { return picker_; }
+  PickerChordDialog& picker_chord_dialog() { return picker_chord_dialog_; }
 
  private:
+  // The phrase picker's share of a key; whether the key is done with.
+  bool PickerHandledKey(KeyEvent& event);
+  // The keys and chords that may be withheld: none while paused, else the function keys, the
+  // picker's chord, and while the picker shows, the keys it steers with.
+  void ApplyWithholding();
+
   Shell& shell_;
   Platform& platform_;
   std::unique_ptr<Window> window_;
@@ -60,6 +71,10 @@ class QuipcastApp final : public WindowEvents, public KeyHandler {
   FillInForm fill_in_form_;
   LaunchDetector detector_;
   PhraseEditor editor_;
+  PhrasePicker picker_;
+  std::optional<KeyChord> picker_chord_;
+  PickerChordDialog picker_chord_dialog_;
+  bool paused_ = false;
 };
 
 }  // namespace keyloom

@@ -28,6 +28,8 @@ inline constexpr std::string_view kApplicationsField = "Text11";
 // Quipcast's options beyond the original ones, off until the user turns them on.
 inline constexpr std::string_view kMatchLaunchCaseItem = "MatchLaunchCase";
 inline constexpr std::string_view kBackspaceUndoesItem = "BackspaceUndoesLaunch";
+// Opens the window where the user names the phrase picker's chord.
+inline constexpr std::string_view kPhrasePickerItem = "PhrasePicker";
 inline constexpr std::array<MenuOption, 2> kQuipcastOptions = {{
     {kMatchLaunchCaseItem},
     {kBackspaceUndoesItem},

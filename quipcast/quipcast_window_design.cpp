@@ -18,6 +18,7 @@ WindowDesign QuipcastWindowDesign() {
   std::vector<MenuItemDesign>& options = design.menus.at(1).items;
   options.push_back({"MatchLaunchCase", "Match Case of Launch Letters"});
   options.push_back({"BackspaceUndoesLaunch", "Backspace Undoes a Launch"});
+  options.push_back({"PhrasePicker", "Phrase Picker..."});
   // Top to bottom: the heading, the launch keys beside the three-line send string, the Space
   // and Tab options, Send Enter beside Boost, the applications the entry applies to, the
   // button row, and the entry list below.

@@ -14,6 +14,9 @@ class FakeKeyboardHook final : public KeyboardHook {
  public:
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
+  void SetWithholdableChords(std::span<const KeyChord> chords) override {
+    withholdable_chords_.assign(chords.begin(), chords.end());
+  }
 
   // Builds the key event, runs the handler and returns whether it withheld the key. Without a
   // started handler nobody sees the key and it is not withheld. `layout_char` is what a layout
@@ -35,6 +38,7 @@ class FakeKeyboardHook final : public KeyboardHook {
   bool started() const { return handler_ != nullptr; }
   // The key codes of the latest SetWithholdableKeys call.
   const std::vector<int>& withholdable_keys() const { return withholdable_keys_; }
+  const std::vector<KeyChord>& withholdable_chords() const { return withholdable_chords_; }
 
  private:
   KeyHandler* handler_ = nullptr;
@@ -44,6 +48,7 @@ class FakeKeyboardHook final : public KeyboardHook {
   bool in_terminal_ = false;
   bool caps_lock_ = false;
   std::string application_;
+  std::vector<KeyChord> withholdable_chords_;
   std::vector<int> withholdable_keys_;
 };
 

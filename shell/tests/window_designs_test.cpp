@@ -210,7 +210,7 @@ TEST(KeyloomWindowDesignTest, MenusSharedWithQuipcast) {
     EXPECT_EQ(d.menus[1].items.at(1).id, "Pause");
     EXPECT_EQ(d.menus[1].items.at(1).caption, "Pause");
   }
-  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 7u);
+  EXPECT_EQ(QuipcastWindowDesign().menus[1].items.size(), 8u);
   EXPECT_EQ(QuipcastWindowDesign().menus[1].items.at(4).caption, "Start at Login");
 }
 

@@ -19,6 +19,10 @@ std::string WordCharacter(int key_code, int modifiers, char32_t layout_char = 0)
 // lower case). 0 for keys that type nothing, and for Ctrl and Alt chords, which are commands.
 char32_t TypedCharacter(int key_code, int modifiers, char32_t layout_char = 0);
 
+// Shift, Ctrl, Alt, Caps Lock, the Windows keys, Num Lock, Scroll Lock and their left and right
+// twins: pressed on their own, they change nothing of the text.
+bool IsModifierKey(int key_code);
+
 // Whether a code point is a letter as far as words go: Latin letters, and every code point from
 // U+00C0 on outside the blocks of punctuation, symbols and marks of punctuation.
 bool IsWordLetter(char32_t c);

@@ -1,5 +1,6 @@
-#include "completion/key_char.h"
+#include "platform/key_char.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -50,6 +51,12 @@ std::string KeyCodeToChar(int key_code, int modifiers) {
     }
   }
   return {};
+}
+
+bool IsModifierKey(int key_code) {
+  constexpr std::array<int, 15> kModifiers = {16,  17,  18,  20,  91,  92,  144, 145,
+                                              160, 161, 162, 163, 164, 165, 0xE1};
+  return std::find(kModifiers.begin(), kModifiers.end(), key_code) != kModifiers.end();
 }
 
 bool IsWordLetter(char32_t c) {

@@ -1,4 +1,4 @@
-#include "completion/key_char.h"
+#include "platform/key_char.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "completion/caret_placement.h"
+#include "platform/caret_placement.h"
 
 #include <algorithm>
 

@@ -90,6 +90,7 @@ void QuipcastApp::ApplyWithholding() {
   }
   hook.SetWithholdableKeys(keys);
   hook.SetWithholdableChords(chords);
+  platform_.keys_taken().Take(picker_.IsOpen());
 }
 
 void QuipcastApp::Check8Stuff() { ApplyBoostOption(*window_, *quiet_timer_, shell_.settings()); }

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/keyboard_hook.h"
+#include "platform/keys_taken.h"
 #include "platform/keystroke_output.h"
 #include "platform/private_files.h"
 #include "platform/program_starter.h"
@@ -38,6 +39,7 @@ class Platform {
   virtual FileSystem& files() = 0;
   virtual PrivateFiles& private_files() = 0;
   virtual CaretLocator& caret() = 0;
+  virtual KeysTaken& keys_taken() = 0;
   virtual const AnsiCodePage& code_page() = 0;
   virtual const AppFolders& folders() = 0;
   // Whether the backend can tell password fields in this session (on X11 it needs the

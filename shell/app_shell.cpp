@@ -91,7 +91,8 @@ bool AppShell::LeavesAlone(const KeyEvent& event) {
   // What is typed in Quipcast's windows (its fill-in form's answers) is not Keyloom's to follow.
   const bool in_quipcast =
       program_ == Program::kKeyloom && SameApplication(event.application, "quipcast");
-  return paused_ || in_quipcast ||
+  // The other program has taken the keys (Quipcast's picker): they are not the window's text.
+  return paused_ || in_quipcast || platform_.keys_taken().TakenElsewhere() ||
          (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) || excluded;
 }
 

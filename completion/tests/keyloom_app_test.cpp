@@ -469,6 +469,16 @@ TEST_F(KeyloomAppTest, KeysTypedInQuipcastAreLeftAloneAndAListEditedThereApplies
   EXPECT_FALSE(app_->popup().Visible());
 }
 
+TEST_F(KeyloomAppTest, KeysTakenByQuipcastsPickerAreLeftAlone) {
+  Start(SealedTestStoreBytes(kWords));
+  platform_.keys_taken().set_taken_elsewhere(true);
+  Type("hel");
+  EXPECT_FALSE(app_->popup().Visible());
+  platform_.keys_taken().set_taken_elsewhere(false);
+  Type("hel");
+  EXPECT_TRUE(app_->popup().Visible());
+}
+
 TEST_F(KeyloomAppTest, TheChosenDictionaryAppliesAtOnceAndSurvivesARestart) {
   const std::string user_store = JoinPath(platform_.folders().user_data, "words-de.mdb");
   platform_.files().SetFile(user_store, SealedTestStoreBytes({"über", "übel", "Hello"}));

@@ -117,6 +117,7 @@ TEST_F(PickerAppTest, TheChordOpensAFilteredListAndEnterSendsTheChoiceIntoTheWin
   EXPECT_FALSE(Withholds('T'));
   EXPECT_TRUE(platform_.hook().Press(kVkSpace, kPickerChord));
   EXPECT_TRUE(Withholds('T'));
+  EXPECT_TRUE(platform_.keys_taken().taken());
   shell_.Advance(PhrasePicker::kCaretDelayMs);
   ASSERT_TRUE(picker().Visible());
   // Only the entries that apply here.
@@ -129,6 +130,7 @@ TEST_F(PickerAppTest, TheChordOpensAFilteredListAndEnterSendsTheChoiceIntoTheWin
   EXPECT_TRUE(platform_.hook().Press(kVkEnter));
   EXPECT_FALSE(picker().Visible());
   EXPECT_FALSE(Withholds('T'));
+  EXPECT_FALSE(platform_.keys_taken().taken());
   // Nothing typed to erase; the phrase as its launch sends it.
   EXPECT_EQ(platform_.keystrokes().TypedText(), "thank you");
 }

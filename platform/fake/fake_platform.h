@@ -5,6 +5,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_keyboard_hook.h"
+#include "platform/fake/fake_keys_taken.h"
 #include "platform/fake/fake_keystroke_output.h"
 #include "platform/fake/fake_private_files.h"
 #include "platform/fake/fake_program_starter.h"
@@ -27,6 +28,7 @@ class FakePlatform final : public Platform {
   FakeFileSystem& files() override { return files_; }
   FakePrivateFiles& private_files() override { return private_files_; }
   FakeCaretLocator& caret() override { return caret_; }
+  FakeKeysTaken& keys_taken() override { return keys_taken_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
   bool DetectsPasswordFields() const override { return detects_password_fields_; }
@@ -44,6 +46,7 @@ class FakePlatform final : public Platform {
   FakeFileSystem files_;
   FakePrivateFiles private_files_{files_};
   FakeCaretLocator caret_;
+  FakeKeysTaken keys_taken_;
   AppFolders folders_;
   bool detects_password_fields_ = true;
 };

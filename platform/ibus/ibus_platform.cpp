@@ -1,4 +1,5 @@
 #include "platform/ibus/ibus_platform.h"
+#include "platform/linux/runtime_keys_lock.h"
 
 #include <ibus.h>
 #include <unistd.h>
@@ -46,6 +47,7 @@ class IbusPlatform final : public Platform {
   FileSystem& files() override { return LinuxFileSystem(); }
   PrivateFiles& private_files() override { return LinuxPrivateFiles(); }
   CaretLocator& caret() override { return caret_; }
+  KeysTaken& keys_taken() override { return keys_taken_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
   CandidateList* candidate_list() override { return &candidates_; }
@@ -62,6 +64,7 @@ class IbusPlatform final : public Platform {
   IbusCandidateList candidates_{link_};
   UnusedClipboard clipboard_;
   NoCaretLocator caret_;
+  RuntimeKeysLock keys_taken_{RuntimeKeysLockPath()};
   QtProgramStarter programs_;
   QtClock clock_;
   AppFolders folders_ = CurrentAppFolders();

@@ -8,6 +8,7 @@
 #include "platform/win32/keyboard_state.h"
 #include "platform/win32/system_code_page.h"
 #include "platform/win32/win32_caret_locator.h"
+#include "platform/win32/win32_keys_taken.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_folders.h"
@@ -33,6 +34,7 @@ class Win32Platform final : public Platform {
   FileSystem& files() override { return StandardFileSystem(); }
   PrivateFiles& private_files() override { return DpapiFiles(); }
   CaretLocator& caret() override { return caret_; }
+  KeysTaken& keys_taken() override { return keys_taken_; }
   const AnsiCodePage& code_page() override { return SystemAnsiCodePage(); }
   const AppFolders& folders() override { return folders_; }
 
@@ -47,6 +49,7 @@ class Win32Platform final : public Platform {
   Win32ProgramStarter programs_;
   Win32Clock clock_;
   Win32CaretLocator caret_;
+  Win32KeysTaken keys_taken_;
   AppFolders folders_;
 };
 

@@ -19,12 +19,17 @@
 namespace keyloom {
 namespace {
 
+std::vector<unsigned int> LockStates(unsigned int num_lock_mask) {
+  std::vector<unsigned int> locks = {0, LockMask};
+  if (num_lock_mask != 0) locks.insert(locks.end(), {num_lock_mask, LockMask | num_lock_mask});
+  return locks;
+}
+
 // Every combination of the modifiers a chord may hold, and of the lock states that must not
 // keep a grab from matching.
 std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
   const unsigned int chord_modifiers[] = {ShiftMask, ControlMask, Mod1Mask};
-  std::vector<unsigned int> locks = {0, LockMask};
-  if (num_lock_mask != 0) locks.insert(locks.end(), {num_lock_mask, LockMask | num_lock_mask});
+  const std::vector<unsigned int> locks = LockStates(num_lock_mask);
   std::vector<unsigned int> combinations;
   for (unsigned int chord = 0; chord < 8; ++chord) {
     unsigned int modifiers = 0;
@@ -34,6 +39,11 @@ std::vector<unsigned int> GrabModifierCombinations(unsigned int num_lock_mask) {
     for (const unsigned int lock : locks) combinations.push_back(modifiers | lock);
   }
   return combinations;
+}
+
+unsigned int XModifiers(int modifiers) {
+  return ((modifiers & kShiftMask) ? ShiftMask : 0u) |
+         ((modifiers & kCtrlMask) ? ControlMask : 0u) | ((modifiers & kAltMask) ? Mod1Mask : 0u);
 }
 
 }  // namespace
@@ -51,6 +61,7 @@ X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses&
       focus_watch_(focus_watch) {
   decision_.SetHookSide({[this](const XIRawEvent& raw, unsigned long serial) {
                            history_.Forget(serial);
+                           chord_history_.Forget(serial);
                            return own_presses_.TakeIfOwn(raw.detail,
                                                          xtest_devices_.contains(raw.sourceid));
                          },
@@ -63,6 +74,9 @@ X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses&
 
 X11KeyboardHook::~X11KeyboardHook() {
   for (const int keycode : grabbed_) XUngrabKey(display_, keycode, AnyModifier, root_);
+  for (const auto& [keycode, masks] : chord_grabs_) {
+    XUngrabKey(display_, keycode, AnyModifier, root_);
+  }
   XFlush(display_);
 }
 
@@ -106,12 +120,20 @@ void X11KeyboardHook::SetWithholdableKeys(std::span<const int> key_codes) {
   if (handler_ != nullptr) UpdateGrabs();
 }
 
+void X11KeyboardHook::SetWithholdableChords(std::span<const KeyChord> chords) {
+  withholdable_chords_.assign(chords.begin(), chords.end());
+  if (handler_ != nullptr) UpdateGrabs();
+}
+
 void X11KeyboardHook::UpdateGrabs() {
   std::set<int> wanted;
   for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
     if (withholdable_.contains(VirtualKey(keycode, 0))) wanted.insert(keycode);
   }
-  if (wanted == grabbed_) return;
+  if (wanted == grabbed_) {
+    UpdateChordGrabs(wanted);
+    return;
+  }
 
   X11ErrorTrap trap(display_);
   for (const int keycode : grabbed_) {
@@ -119,6 +141,9 @@ void X11KeyboardHook::UpdateGrabs() {
     history_.Released(keycode, NextRequest(display_));
     XUngrabKey(display_, keycode, AnyModifier, root_);
   }
+  // Ungrabbing a whole key ends its chords' grabs too, so those are made after it.
+  std::erase_if(grabbed_, [&wanted](int keycode) { return !wanted.contains(keycode); });
+  UpdateChordGrabs(wanted);
   struct Attempt {
     int keycode;
     std::vector<unsigned long> serials;
@@ -160,6 +185,72 @@ void X11KeyboardHook::UpdateGrabs() {
   }
   // The synchronous round trip may have read events that the socket will not announce again.
   DrainLater();
+}
+
+std::vector<unsigned int> X11KeyboardHook::LockCombinations() const {
+  return LockStates(num_lock_mask_);
+}
+
+void X11KeyboardHook::UpdateChordGrabs(const std::set<int>& whole_keys) {
+  std::map<int, std::set<unsigned int>> wanted;
+  for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
+    if (whole_keys.contains(keycode)) continue;
+    const int key_code = VirtualKey(keycode, 0);
+    for (const KeyChord& chord : withholdable_chords_) {
+      if (chord.key_code == key_code) wanted[keycode].insert(XModifiers(chord.modifiers));
+    }
+  }
+  if (wanted == chord_grabs_) return;
+
+  X11ErrorTrap trap(display_);
+  const std::vector<unsigned int> locks = LockCombinations();
+  for (auto it = chord_grabs_.begin(); it != chord_grabs_.end();) {
+    const auto still = wanted.find(it->first);
+    if (still != wanted.end() && still->second == it->second) {
+      ++it;
+      continue;
+    }
+    chord_history_.Released(it->first, NextRequest(display_));
+    // A key grabbed whole now has lost these grabs with the whole key's.
+    if (!grabbed_.contains(it->first)) {
+      for (const unsigned int mask : it->second) {
+        for (const unsigned int lock : locks) XUngrabKey(display_, it->first, mask | lock, root_);
+      }
+    }
+    it = chord_grabs_.erase(it);
+  }
+  std::map<int, std::vector<std::pair<unsigned int, unsigned long>>> attempts;  // mask, serial
+  for (const auto& [keycode, masks] : wanted) {
+    if (chord_grabs_.contains(keycode)) continue;
+    chord_history_.Grabbed(keycode, NextRequest(display_));
+    for (const unsigned int mask : masks) {
+      for (const unsigned int lock : locks) {
+        attempts[keycode].emplace_back(mask, NextRequest(display_));
+        XGrabKey(display_, keycode, mask | lock, root_, False, GrabModeAsync, GrabModeSync);
+      }
+    }
+  }
+  trap.Sync();
+  for (const auto& [keycode, tries] : attempts) {
+    std::set<unsigned int> held;
+    for (const auto& [mask, serial] : tries) {
+      if (!trap.Failed(serial)) held.insert(mask);
+    }
+    // Another client holds the chord: it is only observed, from its raw events.
+    if (held.empty()) {
+      chord_history_.Released(keycode, NextRequest(display_));
+    } else {
+      chord_grabs_[keycode] = std::move(held);
+    }
+  }
+  DrainLater();
+}
+
+bool X11KeyboardHook::ComesThroughChordGrab(int keycode, unsigned long serial) const {
+  const auto found = chord_grabs_.find(keycode);
+  if (found == chord_grabs_.end() || !chord_history_.WasGrabbed(keycode, serial)) return false;
+  // The tracked state is the one the key meets (see HandleRawPress).
+  return found->second.contains(xkb_mods_ & ~static_cast<unsigned int>(LockMask | num_lock_mask_));
 }
 
 void X11KeyboardHook::DrainLater() {
@@ -229,10 +320,11 @@ void X11KeyboardHook::FindUsGroups() {
 void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned long serial,
                                      Time time) {
   history_.Forget(serial);
+  chord_history_.Forget(serial);
   const bool own = own_presses_.TakeIfOwn(keycode, xtest_devices_.contains(source_device));
   // Held by the output: heard when it is typed again.
   if (!own && held_presses_.TakeIfHeld(keycode, time)) return;
-  if (history_.WasGrabbed(keycode, serial)) {
+  if (history_.WasGrabbed(keycode, serial) || ComesThroughChordGrab(keycode, serial)) {
     // The grab brings the key next, without telling where it came from.
     if (own) own_grabbed_presses_.push_back(keycode);
     return;

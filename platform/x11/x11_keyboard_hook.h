@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <memory>
 #include <set>
 #include <span>
@@ -48,6 +49,7 @@ class X11KeyboardHook final : public KeyboardHook {
 
   bool Start(KeyHandler& handler) override;
   void SetWithholdableKeys(std::span<const int> key_codes) override;
+  void SetWithholdableChords(std::span<const KeyChord> chords) override;
 
  private:
   void Drain();
@@ -63,6 +65,12 @@ class X11KeyboardHook final : public KeyboardHook {
   void FindUsGroups();
   void KeymapChanged();
   void UpdateGrabs();
+  // Grabs each chord's key with the chord's modifiers only (in every lock state), where the
+  // key is not grabbed whole; ungrabs the chords no longer wanted.
+  void UpdateChordGrabs(const std::set<int>& whole_keys);
+  // Whether the key's raw event is one that a chord's grab brings next.
+  bool ComesThroughChordGrab(int keycode, unsigned long serial) const;
+  std::vector<unsigned int> LockCombinations() const;
 
   Display* display_;
   ::Window root_;
@@ -77,6 +85,8 @@ class X11KeyboardHook final : public KeyboardHook {
   std::array<bool, XkbNumKbdGroups> us_groups_{};  // which groups of the map are the US layout
   std::set<int> withholdable_;                     // virtual-key codes
   std::set<int> grabbed_;                          // keycodes
+  std::vector<KeyChord> withholdable_chords_;
+  std::map<int, std::set<unsigned int>> chord_grabs_;  // keycode: X modifier masks, locks aside
   OwnKeyPresses& own_presses_;
   HeldPresses& held_presses_;
   KeyInDecision& decision_;
@@ -85,6 +95,7 @@ class X11KeyboardHook final : public KeyboardHook {
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events
   GrabHistory history_;
+  GrabHistory chord_history_;
   bool draining_ = false;
 };
 

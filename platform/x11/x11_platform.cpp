@@ -10,6 +10,7 @@
 #include "platform/linux/linux_files.h"
 #include "platform/linux/qt_clock.h"
 #include "platform/linux/qt_program_starter.h"
+#include "platform/linux/runtime_keys_lock.h"
 #include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/qt_own_clipboard.h"
 #include "platform/x11/x11_caret_locator.h"
@@ -63,6 +64,7 @@ class X11Platform final : public Platform {
   FileSystem& files() override;
   PrivateFiles& private_files() override { return LinuxPrivateFiles(); }
   CaretLocator& caret() override { return caret_; }
+  KeysTaken& keys_taken() override { return keys_taken_; }
   const AnsiCodePage& code_page() override;
   const AppFolders& folders() override { return folders_; }
   bool DetectsPasswordFields() const override { return focus_watch_ != nullptr; }
@@ -80,6 +82,7 @@ class X11Platform final : public Platform {
   KeyInDecision decision_;
   std::unique_ptr<AtspiFocusWatch> focus_watch_ = AtspiFocusWatch::Start();
   X11CaretLocator caret_{focus_watch_.get()};
+  RuntimeKeysLock keys_taken_{RuntimeKeysLockPath()};
   std::unique_ptr<X11KeyboardHook> hook_;
   std::unique_ptr<X11Clipboard> clipboard_;
   std::unique_ptr<X11KeystrokeOutput> keystrokes_;

@@ -1,8 +1,9 @@
 # Quipcast's options beyond the original ones in a GTK 3 text view, on X11 or through the
 # Keyloom engine of a real IBus daemon: the phrase's case follows the launch letters', the text
 # cursor is left at a phrase's %(cursor)% mark, Backspace right after a phrase takes it back, and
-# the same launch letters send another phrase in an application that an entry names, and a
-# phrase with fill-in fields asks for them in a form first, which Escape cancels.
+# the same launch letters send another phrase in an application that an entry names, the phrase
+# picker finds an entry and sends it, and a phrase with fill-in fields asks for them in a form
+# first, which Escape cancels.
 # Run as: quipcast_extras.sh QUIPCAST SINK x11|ibus COMPONENT_DIR
 source "$(dirname "$0")/lib.sh"
 WAY=$3
@@ -84,6 +85,11 @@ expect_text "$E2E_DIR/notes.txt" "From my notes" 20
 sleep 0.6
 focus "$SINK_WINDOW"
 type_then "ctrl+End Return s i g space" $'\nRegards'
+
+# The picker: its chord, then words of the phrase; Enter sends the entry that applies here, and
+# none of the keys typed to find it reach the view. Escape sends nothing.
+type_then "ctrl+End Return ctrl+shift+space r e g a r Return" $'\nRegards'
+type_then "Return ctrl+shift+space t h Escape x" $'\nx'
 
 # Through the input method a phrase with fill-in fields is not asked for yet.
 [ "$WAY" == x11 ] || exit 0

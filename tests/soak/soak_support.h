@@ -13,6 +13,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_keyboard_hook.h"
+#include "platform/fake/fake_keys_taken.h"
 #include "platform/fake/fake_keystroke_output.h"
 #include "platform/fake/fake_private_files.h"
 #include "platform/platform.h"
@@ -97,6 +98,7 @@ class SoakPlatform final : public Platform {
   FakeFileSystem& files() override { return files_; }
   FakePrivateFiles& private_files() override { return private_files_; }
   FakeCaretLocator& caret() override { return caret_; }
+  FakeKeysTaken& keys_taken() override { return keys_taken_; }
   const AnsiCodePage& code_page() override { return Windows1252(); }
   const AppFolders& folders() override { return folders_; }
 
@@ -109,6 +111,7 @@ class SoakPlatform final : public Platform {
   FakeFileSystem files_;
   FakePrivateFiles private_files_{files_};
   FakeCaretLocator caret_;
+  FakeKeysTaken keys_taken_;
   AppFolders folders_{"/app", "", "/home/user/.local/share/Keyloom"};
 };
 

@@ -1,7 +1,8 @@
 # Quipcast's options beyond the original ones in an edit control: the phrase's case follows the
 # launch letters', the text cursor is left at a phrase's %(cursor)% mark, and Backspace right
 # after a phrase takes it back, once; the same launch letters send another phrase in a program
-# that an entry names; a phrase with a fill-in field asks for it in a form first, and Enter sends.
+# that an entry names; the phrase picker finds an entry by its words and sends it; a phrase with
+# a fill-in field asks for it in a form first, and Enter sends.
 source "$(dirname "$0")/lib.sh"
 write_phrase_list "{S} - ty - thank you" "{S} - br - <b>%(cursor)%</b>" "{S} - sig - Regards" \
   "{S} - sig - %(only=other_sink.exe)%From the other" "{S} - fm - Dear %(input=Name)%+1"
@@ -27,6 +28,9 @@ keys_then "End space t y space" "Thank you THANK YOU <b>x</b> thank you"
 keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty "
 keys_then "BackSpace" "Thank you THANK YOU <b>x</b> ty"
 keys_then "space s i g space" "Thank you THANK YOU <b>x</b> ty Regards"
+# The picker: words of the phrase find the entry, Enter sends it; Escape sends nothing.
+keys_then "space ctrl+shift+space r e g a r Return" "Thank you THANK YOU <b>x</b> ty Regards Regards"
+keys_then "space ctrl+shift+space t h Escape x space" "Thank you THANK YOU <b>x</b> ty Regards Regards x "
 helper close "Keyloom E2E Sink" >/dev/null 2>&1 || true
 cp "$SINK_EXE" "$E2E_DIR/other_sink.exe"
 SINK_EXE="$E2E_DIR/other_sink.exe" start_sink

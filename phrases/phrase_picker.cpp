@@ -1,9 +1,11 @@
 #include "phrases/phrase_picker.h"
 
+#include <algorithm>
 #include <array>
 
 #include "phrases/application_scope.h"
 #include "phrases/entry_line.h"
+#include "phrases/fill_ins.h"
 #include "platform/caret_placement.h"
 #include "platform/key_char.h"
 #include "platform/text.h"
@@ -28,7 +30,36 @@ constexpr auto kSteeringKeys = [] {
   return keys;
 }();
 
+// Every `from` (ASCII, any case) in `text` replaced by `to`.
+void ReplaceNoCase(std::string& text, std::string_view from, std::string_view to) {
+  const auto same = [](char a, char b) {
+    return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
+  };
+  std::string replaced;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::string_view rest = std::string_view(text).substr(at);
+    if (rest.size() >= from.size() && std::equal(from.begin(), from.end(), rest.begin(), same)) {
+      replaced += to;
+      at += from.size();
+    } else {
+      replaced += text[at++];
+    }
+  }
+  text = std::move(replaced);
+}
+
 }  // namespace
+
+std::string ReadablePhrase(std::string_view send_string) {
+  std::vector<std::string> names;
+  for (const FillInField& field : FillInFieldsOf(send_string)) {
+    names.push_back("[" + field.name + "]");
+  }
+  std::string text = FillMarks(MarkFillIns(send_string), names);
+  ReplaceNoCase(text, "%(cursor)%", "");
+  ReplaceNoCase(text, "{enter}", "\n");
+  return text;
+}
 
 WindowDesign PhrasePickerDesign() {
   WindowDesign design;
@@ -90,7 +121,7 @@ void PhrasePicker::Open(const std::vector<std::string>& lines, std::string_view 
     const ScopedSendString scoped = SplitScope(parts.send_string);
     if (ScopeFit(scoped.scope, application) == kNoFit) continue;
     entries_.push_back({parts.launch_keys, std::string(scoped.rest), WantsEnter(parts.flags)});
-    searched_.push_back({parts.launch_keys, std::string(scoped.rest)});
+    searched_.push_back({parts.launch_keys, ReadablePhrase(scoped.rest)});
   }
   if (!window_) {
     window_ = shell_.CreateWindow(PhrasePickerDesign(), *this);
@@ -169,7 +200,7 @@ void PhrasePicker::Refilter() {
   shown_texts_.clear();
   for (const std::size_t index : shown_) {
     shown_texts_.push_back(
-        PickerItemText(entries_[index].launch_keys, entries_[index].send_string, kPreviewLength));
+        PickerItemText(searched_[index].launch_keys, searched_[index].phrase, kPreviewLength));
   }
   window_->SetListItems(kListId, shown_texts_);
   if (!shown_.empty()) window_->SetSelectedListIndex(kListId, 0);

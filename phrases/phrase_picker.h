@@ -80,6 +80,10 @@ class PhrasePicker : private WindowEvents {
   bool open_ = false;
 };
 
+// A send string as the picker shows and searches it: fill-in fields as their names in brackets,
+// line breaks for {Enter}, no cursor mark; other macros and keys as they stand.
+std::string ReadablePhrase(std::string_view send_string);
+
 // How an entry shows in the picker: its launch letters, then the start of the phrase on one
 // line.
 std::string PickerItemText(std::string_view launch_keys, std::string_view phrase,

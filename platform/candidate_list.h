@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace keyloom {
@@ -10,8 +11,11 @@ namespace keyloom {
 class CandidateList {
  public:
   virtual ~CandidateList() = default;
-  // Shows `words` in order with `selected` highlighted.
+  // Shows `words` in order with `selected` highlighted; none hides the words only.
   virtual void Show(const std::vector<std::string>& words, int selected) = 0;
+  // A line above the words (what the user typed to find them); empty for none. Shown from the
+  // next Show on, and until Hide.
+  virtual void SetHeading(std::string_view /*heading*/) {}
   virtual void Hide() = 0;
 };
 

@@ -13,6 +13,7 @@ CandidateListWindow::CandidateListWindow(const WindowDesign& design, CandidateLi
     texts_[control.id] = control.caption;
     rects_[control.id] = control.rect;
     if (control.kind == ControlKind::kListBox && list_id_.empty()) list_id_ = control.id;
+    if (control.kind == ControlKind::kLabel && heading_id_.empty()) heading_id_ = control.id;
   }
   show_later_->SetInterval(1);
 }
@@ -24,6 +25,7 @@ std::string CandidateListWindow::Text(std::string_view id) const {
 
 void CandidateListWindow::SetText(std::string_view id, std::string_view text) {
   texts_[std::string(id)] = std::string(text);
+  if (visible_ && id == heading_id_) show_later_->Restart();
 }
 
 CandidateListWindow::ListState& CandidateListWindow::List(std::string_view id) {
@@ -96,11 +98,13 @@ void CandidateListWindow::ShowCandidates() {
   show_later_->SetEnabled(false);
   if (!visible_) return;
   const ListState& list = List(list_id_);
-  if (list.items.empty()) {
+  const std::string heading = Text(heading_id_);
+  if (list.items.empty() && heading.empty()) {
     candidates_.Hide();
-  } else {
-    candidates_.Show(list.items, std::max(list.selected, 0));
+    return;
   }
+  candidates_.SetHeading(heading);
+  candidates_.Show(list.items, std::max(list.selected, 0));
 }
 
 }  // namespace keyloom

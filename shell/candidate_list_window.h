@@ -57,7 +57,8 @@ class CandidateListWindow final : public Window {
 
   CandidateList& candidates_;
   std::unique_ptr<Timer> show_later_;
-  std::string list_id_;  // the design's list box, whose items are the candidates
+  std::string list_id_;     // the design's list box, whose items are the candidates
+  std::string heading_id_;  // the design's first label, the line above them
   std::map<std::string, std::string, std::less<>> texts_;
   std::map<std::string, TwipRect, std::less<>> rects_;
   std::map<std::string, ListState, std::less<>> lists_;

@@ -6,34 +6,13 @@
 
 #include "completion/suggestion_popup.h"
 #include "keyloom/keyloom_window_design.h"
+#include "platform/fake/fake_candidate_list.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/candidate_list_shell.h"
 #include "shell/fake/fake_shell.h"
 
 namespace keyloom {
 namespace {
-
-// The input method's list, as the programs last showed it.
-class RecordingCandidateList final : public CandidateList {
- public:
-  void Show(const std::vector<std::string>& words, int selected) override {
-    words_ = words;
-    selected_ = selected;
-    ++updates_;
-  }
-  void Hide() override {
-    words_.clear();
-    selected_ = -1;
-  }
-  const std::vector<std::string>& words() const { return words_; }
-  int selected() const { return selected_; }
-  int updates() const { return updates_; }
-
- private:
-  std::vector<std::string> words_;
-  int selected_ = -1;
-  int updates_ = 0;
-};
 
 // Keyloom's pop-up on a shell whose pop-ups are the input method's candidate list.
 class CandidateListPopupTest : public testing::Test {
@@ -44,7 +23,7 @@ class CandidateListPopupTest : public testing::Test {
     fake_shell_.Advance(1);  // the event is over
   }
 
-  RecordingCandidateList list_;
+  FakeCandidateList list_;
   std::unique_ptr<FakeShell> owned_shell_ = std::make_unique<FakeShell>();
   FakeShell& fake_shell_ = *owned_shell_;
   CandidateListShell shell_{std::move(owned_shell_), list_};

@@ -8,6 +8,8 @@
 #include "phrases/phrase_ranking.h"
 #include "phrases/picker_chord.h"
 #include "phrases/tests/quipcast_app_fixture.h"
+#include "platform/fake/fake_candidate_list.h"
+#include "shell/candidate_list_shell.h"
 
 namespace keyloom {
 namespace {
@@ -48,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RankCase{"xyzzy", {}},
                     // Other scripts fold case too; punctuation in launch letters counts.
                     RankCase{"МИР", {6}}, RankCase{".d", {7}}));
+
+TEST(ReadablePhraseTest, FieldsByNameLineBreaksAndNoCursorMark) {
+  EXPECT_EQ(ReadablePhrase("Dear %(input=Name)%,{ENTER}%(cursor)%%(choice=Day|Mon|Tue)% %(date)%"),
+            "Dear [Name],\n[Day] %(date)%");
+}
 
 TEST(PickerItemTextTest, OneLineWithTheStartOfThePhrase) {
   EXPECT_EQ(PickerItemText("sig", "Best regards,\r\nAnn", 60), "sig  \u2014  Best regards, Ann");
@@ -189,6 +196,29 @@ TEST_F(PickerAppTest, TheChordIsTheUsersAndPausingReleasesIt) {
   dialog.Click("Command1");
   EXPECT_EQ(shell_.settings().Value("Options", "PhrasePicker"), "");
   EXPECT_TRUE(platform_.hook().withholdable_chords().empty());
+}
+
+TEST(PickerCandidateListTest, ThroughTheInputMethodTheLineTypedIsTheListsHeading) {
+  FakeCandidateList list;
+  auto owned_shell = std::make_unique<FakeShell>();
+  FakeShell& fake_shell = *owned_shell;
+  CandidateListShell shell(std::move(owned_shell), list);
+  FakePlatform platform;
+  PhrasePicker picker(shell, platform);
+  picker.Open({"{S} - sig - Ann", "{S} - ty - thank you"}, "gedit");
+  KeyEvent key{'T'};
+  key.application = "gedit";
+  picker.HandleKey(key);
+  fake_shell.Advance(PhrasePicker::kCaretDelayMs + 1);
+  EXPECT_EQ(list.heading(), "Find a phrase: t");
+  EXPECT_EQ(list.words(), (std::vector<std::string>{"ty  \u2014  thank you"}));
+  key.key_code = 'Q';
+  picker.HandleKey(key);
+  fake_shell.Advance(1);
+  EXPECT_EQ(list.heading(), "Find a phrase: tq  (nothing found)");
+  EXPECT_TRUE(list.words().empty());
+  picker.Close();
+  EXPECT_EQ(list.heading(), "");
 }
 
 }  // namespace

@@ -129,6 +129,10 @@ std::string TableLine(const std::vector<std::string>& words, int selected) {
   return line;
 }
 
+std::string HeadingLine(std::string_view text) {
+  return text.empty() ? "heading" : "heading " + EncodeText(text);
+}
+
 std::string HideLine() { return "hide"; }
 
 std::string DoneLine(unsigned long sequence, bool withheld) {
@@ -166,6 +170,13 @@ std::optional<ProgramMessage> ParseProgramLine(std::string_view line) {
       if (!word) return std::nullopt;
       message.words.push_back(std::move(*word));
     }
+    return message;
+  }
+  if (fields[0] == "heading" && fields.size() <= 2) {
+    auto text = fields.size() == 2 ? DecodeText(fields[1]) : std::optional<std::string>("");
+    if (!text) return std::nullopt;
+    message.kind = ProgramMessage::Kind::kHeading;
+    message.text = std::move(*text);
     return message;
   }
   if (fields[0] == "hide" && fields.size() == 1) {

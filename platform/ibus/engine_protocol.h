@@ -15,7 +15,8 @@ namespace keyloom {
 // focused field (FIELD: the sum of the kinds of field below); the program answers "done SEQ
 // WITHHELD" after anything its handler sent. A key in a password field goes with no value.
 // Program to engine: "commit TEXT", "forward KEYVAL KEYCODE STATE", "table SELECTED WORD...",
-// "hide" and "done SEQ WITHHELD".
+// "heading [TEXT]" (the line above the table; none without TEXT), "hide" (the table and its
+// heading) and "done SEQ WITHHELD".
 
 // A key press as the engine reports it: IBus keyval (an X keysym), evdev keycode, modifier
 // state.
@@ -33,9 +34,9 @@ struct KeyReport {
 
 // One message from a program to the engine.
 struct ProgramMessage {
-  enum class Kind { kCommit, kForward, kTable, kHide, kDone };
+  enum class Kind { kCommit, kForward, kTable, kHeading, kHide, kDone };
   Kind kind = Kind::kHide;
-  std::string text;                // kCommit
+  std::string text;                // kCommit, kHeading
   unsigned int keyval = 0;         // kForward
   unsigned int keycode = 0;        // kForward
   unsigned int state = 0;          // kForward
@@ -63,6 +64,7 @@ std::optional<KeyReport> ParseKeyLine(std::string_view line);
 std::string CommitLine(std::string_view text);
 std::string ForwardLine(unsigned int keyval, unsigned int keycode, unsigned int state);
 std::string TableLine(const std::vector<std::string>& words, int selected);
+std::string HeadingLine(std::string_view text);
 std::string HideLine();
 std::string DoneLine(unsigned long sequence, bool withheld);
 // nullopt for a line that is no message a program sends.

@@ -15,6 +15,15 @@ void IbusCandidateList::Show(const std::vector<std::string>& words, int selected
   link_.Send(TableLine(words, selected));
 }
 
-void IbusCandidateList::Hide() { link_.Send(HideLine()); }
+void IbusCandidateList::SetHeading(std::string_view heading) {
+  if (heading == heading_) return;
+  heading_ = heading;
+  link_.Send(HeadingLine(heading));
+}
+
+void IbusCandidateList::Hide() {
+  heading_.clear();
+  link_.Send(HideLine());
+}
 
 }  // namespace keyloom

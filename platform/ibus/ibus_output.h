@@ -25,10 +25,12 @@ class IbusCandidateList final : public CandidateList {
  public:
   explicit IbusCandidateList(EngineLink& link) : link_(link) {}
   void Show(const std::vector<std::string>& words, int selected) override;
+  void SetHeading(std::string_view heading) override;
   void Hide() override;
 
  private:
   EngineLink& link_;
+  std::string heading_;  // as the engine has it
 };
 
 }  // namespace keyloom

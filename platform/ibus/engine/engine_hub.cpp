@@ -151,6 +151,7 @@ void EngineHub::FocusIn(IBusEngine* engine) {
 
 void EngineHub::FocusOut(IBusEngine* engine) {
   ibus_engine_hide_lookup_table(engine);
+  ibus_engine_hide_auxiliary_text(engine);
   output_.FocusLost();
 }
 
@@ -187,16 +188,34 @@ void EngineHub::OnMessage(const ProgramMessage& message) {
     case ProgramMessage::Kind::kTable:
       ShowTable(message);
       break;
+    case ProgramMessage::Kind::kHeading:
+      ShowHeading(message.text);
+      break;
     case ProgramMessage::Kind::kHide:
       if (focused_ != nullptr) ibus_engine_hide_lookup_table(focused_);
+      ShowHeading("");
       break;
     case ProgramMessage::Kind::kDone:
       break;
   }
 }
 
+void EngineHub::ShowHeading(const std::string& heading) {
+  if (focused_ == nullptr) return;
+  if (heading.empty()) {
+    ibus_engine_hide_auxiliary_text(focused_);
+  } else {
+    ibus_engine_update_auxiliary_text(focused_, ibus_text_new_from_string(heading.c_str()), TRUE);
+  }
+}
+
 void EngineHub::ShowTable(const ProgramMessage& message) {
   if (focused_ == nullptr) return;
+  // Nothing found: the heading stays, saying so.
+  if (message.words.empty()) {
+    ibus_engine_hide_lookup_table(focused_);
+    return;
+  }
   IBusLookupTable* table = ibus_lookup_table_new(kCandidatesPerPage, 0, TRUE, FALSE);
   ibus_lookup_table_set_orientation(table, IBUS_ORIENTATION_VERTICAL);
   for (const std::string& word : message.words) {

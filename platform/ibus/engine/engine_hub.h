@@ -37,6 +37,8 @@ class EngineHub final : private InputTarget {
 
   void OnMessage(const ProgramMessage& message);
   void ShowTable(const ProgramMessage& message);
+  // The line above the table; empty hides it.
+  void ShowHeading(const std::string& heading);
   // The kind of the focused field, as its client tells it.
   KeyReport FieldReport() const;
 

@@ -52,6 +52,13 @@ TEST(EngineProtocolTest, ProgramLinesRoundTrip) {
 
   EXPECT_EQ(ParseProgramLine(HideLine()), ProgramMessage{});
 
+  ProgramMessage heading;
+  heading.kind = ProgramMessage::Kind::kHeading;
+  heading.text = "Find a phrase: grü";
+  EXPECT_EQ(ParseProgramLine(HeadingLine(heading.text)), heading);
+  heading.text.clear();
+  EXPECT_EQ(ParseProgramLine(HeadingLine("")), heading);
+
   ProgramMessage done;
   done.kind = ProgramMessage::Kind::kDone;
   done.sequence = 42;
@@ -60,7 +67,7 @@ TEST(EngineProtocolTest, ProgramLinesRoundTrip) {
 
   for (const char* broken :
        {"", "hide now", "commit", "forward 1 2", "table", "table x a", "done 1", "done 1 yes",
-        "key 1 2 3 4 0 a", "commit %F0", "table 0 ok %00"}) {
+        "key 1 2 3 4 0 a", "commit %F0", "table 0 ok %00", "heading a b", "heading %00"}) {
     EXPECT_EQ(ParseProgramLine(broken), std::nullopt) << broken;
   }
 }

@@ -41,8 +41,17 @@ void CheckLine(const std::string& line) {
       case ProgramMessage::Kind::kTable:
         again = TableLine(message->words, message->selected);
         break;
+      case ProgramMessage::Kind::kHeading:
+        again = HeadingLine(message->text);
+        break;
       case ProgramMessage::Kind::kHide:
         again = HideLine();
+        break;
+      case ProgramMessage::Kind::kLater:
+        again = LaterLine();
+        break;
+      case ProgramMessage::Kind::kOver:
+        again = OverLine();
         break;
       case ProgramMessage::Kind::kDone:
         again = DoneLine(message->sequence, message->withheld);

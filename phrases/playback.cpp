@@ -60,8 +60,10 @@ void Playback::Play(const Launch& launch) {
   }
   // Nothing is erased or typed before the user has answered; a cancelled form leaves the
   // launch letters as they stand.
+  platform_.keystrokes().SendsLater(true);
   ask_fill_ins_(fields, [this, launch](std::optional<std::vector<std::string>> values) {
     if (values) PlayFilled(launch, *values);
+    platform_.keystrokes().SendsLater(false);
   });
 }
 

@@ -48,7 +48,6 @@ QuipcastApp::QuipcastApp(Shell& shell, Platform& platform, const WindowDesign& d
         picker_chord_ = chord;
         ApplyWithholding();
       }) {
-  if (!platform.TypesAfterOwnWindows()) return;
   playback_.SetFillInAsker([this](const std::vector<FillInField>& fields, FillInAnswer answered) {
     fill_in_form_.Ask(fields, std::move(answered));
   });

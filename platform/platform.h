@@ -51,9 +51,6 @@ class Platform {
   // Whether keys reach the program: not while the user has not yet picked the program's input
   // source, through which the input method's engine sends them.
   virtual bool InputSourceChosen() const { return true; }
-  // Whether what the program sends once one of its own windows has given the focus back (a
-  // form it asked in) reaches the window that has it again.
-  virtual bool TypesAfterOwnWindows() const { return true; }
 };
 
 }  // namespace keyloom

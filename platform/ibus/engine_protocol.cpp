@@ -134,6 +134,8 @@ std::string HeadingLine(std::string_view text) {
 }
 
 std::string HideLine() { return "hide"; }
+std::string LaterLine() { return "later"; }
+std::string OverLine() { return "over"; }
 
 std::string DoneLine(unsigned long sequence, bool withheld) {
   return "done " + std::to_string(sequence) + (withheld ? " 1" : " 0");
@@ -179,9 +181,11 @@ std::optional<ProgramMessage> ParseProgramLine(std::string_view line) {
     message.text = std::move(*text);
     return message;
   }
-  if (fields[0] == "hide" && fields.size() == 1) {
-    message.kind = ProgramMessage::Kind::kHide;
-    return message;
+  if (fields.size() == 1) {
+    if (fields[0] == "hide") message.kind = ProgramMessage::Kind::kHide;
+    if (fields[0] == "later") message.kind = ProgramMessage::Kind::kLater;
+    if (fields[0] == "over") message.kind = ProgramMessage::Kind::kOver;
+    if (fields[0] == "hide" || fields[0] == "later" || fields[0] == "over") return message;
   }
   if (fields[0] == "done" && fields.size() == 3) {
     const auto sequence = ParseNumber<unsigned long>(fields[1]);

@@ -16,7 +16,9 @@ namespace keyloom {
 // WITHHELD" after anything its handler sent. A key in a password field goes with no value.
 // Program to engine: "commit TEXT", "forward KEYVAL KEYCODE STATE", "table SELECTED WORD...",
 // "heading [TEXT]" (the line above the table; none without TEXT), "hide" (the table and its
-// heading) and "done SEQ WITHHELD".
+// heading), "later" (in answer to a key: what the program types for it comes after the answer,
+// once the user has filled in a form), "over" (that has come, or will not) and "done SEQ
+// WITHHELD".
 
 // A key press as the engine reports it: IBus keyval (an X keysym), evdev keycode, modifier
 // state.
@@ -34,7 +36,7 @@ struct KeyReport {
 
 // One message from a program to the engine.
 struct ProgramMessage {
-  enum class Kind { kCommit, kForward, kTable, kHeading, kHide, kDone };
+  enum class Kind { kCommit, kForward, kTable, kHeading, kHide, kLater, kOver, kDone };
   Kind kind = Kind::kHide;
   std::string text;                // kCommit, kHeading
   unsigned int keyval = 0;         // kForward
@@ -66,6 +68,8 @@ std::string ForwardLine(unsigned int keyval, unsigned int keycode, unsigned int 
 std::string TableLine(const std::vector<std::string>& words, int selected);
 std::string HeadingLine(std::string_view text);
 std::string HideLine();
+std::string LaterLine();
+std::string OverLine();
 std::string DoneLine(unsigned long sequence, bool withheld);
 // nullopt for a line that is no message a program sends.
 std::optional<ProgramMessage> ParseProgramLine(std::string_view line);

@@ -11,6 +11,8 @@ bool IbusKeystrokeOutput::Send(std::span<const KeyAction> actions) {
   return sent;
 }
 
+void IbusKeystrokeOutput::SendsLater(bool later) { link_.Send(later ? LaterLine() : OverLine()); }
+
 void IbusCandidateList::Show(const std::vector<std::string>& words, int selected) {
   link_.Send(TableLine(words, selected));
 }

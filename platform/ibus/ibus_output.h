@@ -15,6 +15,7 @@ class IbusKeystrokeOutput final : public KeystrokeOutput {
  public:
   explicit IbusKeystrokeOutput(EngineLink& link) : link_(link) {}
   bool Send(std::span<const KeyAction> actions) override;
+  void SendsLater(bool later) override;
 
  private:
   EngineLink& link_;

@@ -53,9 +53,6 @@ class IbusPlatform final : public Platform {
   CandidateList* candidate_list() override { return &candidates_; }
   // IBus starts the engine once the user's input source is Keyloom's.
   bool InputSourceChosen() const override { return link_.Connected(); }
-  // Not yet: the engine takes no text from the program after the program's own window had
-  // the focus, so a form's phrase would be lost.
-  bool TypesAfterOwnWindows() const override { return false; }
 
  private:
   EngineLink link_;

@@ -91,8 +91,6 @@ type_then "ctrl+End Return s i g space" $'\nRegards'
 type_then "ctrl+End Return ctrl+shift+space r e g a r Return" $'\nRegards'
 type_then "Return ctrl+shift+space t h Escape x" $'\nx'
 
-# Through the input method a phrase with fill-in fields is not asked for yet.
-[ "$WAY" == x11 ] || exit 0
 # fill_in KEYS: the launch "fm" opens the form, which takes the focus; the user presses KEYS
 # there, and the form goes.
 fill_in() {

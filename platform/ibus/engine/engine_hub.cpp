@@ -195,6 +195,8 @@ void EngineHub::OnMessage(const ProgramMessage& message) {
       if (focused_ != nullptr) ibus_engine_hide_lookup_table(focused_);
       ShowHeading("");
       break;
+    case ProgramMessage::Kind::kLater:
+    case ProgramMessage::Kind::kOver:
     case ProgramMessage::Kind::kDone:
       break;
   }

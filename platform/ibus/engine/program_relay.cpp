@@ -20,8 +20,18 @@ std::optional<bool> ProgramRelay::HandleLines(Program& program, unsigned long se
   while (std::optional<std::string> line = program.channel->TakeLine()) {
     const std::optional<ProgramMessage> message = ParseProgramLine(*line);
     if (!message) continue;
+    const bool in_key = program.answered < program.reported;
+    const auto now = std::chrono::steady_clock::now();
+    if (message->kind == ProgramMessage::Kind::kLater) {
+      if (in_key) program.later_until = now + std::chrono::milliseconds(kLaterOutputMs);
+      continue;
+    }
+    if (message->kind == ProgramMessage::Kind::kOver) {
+      program.later_until = {};
+      continue;
+    }
     if (message->kind != ProgramMessage::Kind::kDone) {
-      if (!IsOutput(*message) || program.answered < program.reported) on_message_(*message);
+      if (!IsOutput(*message) || in_key || now < program.later_until) on_message_(*message);
       continue;
     }
     program.answered = message->sequence;

@@ -14,7 +14,8 @@ namespace keyloom {
 // The engine's side of the programs that are connected to it: each key press goes to every
 // program, and the engine waits for their answers, together for at most one answer time,
 // before the key goes on to the application, applying what they send meanwhile in the order
-// they sent it. Text and keys are taken from a program only while a key waits for its answer.
+// they sent it. Text and keys are taken from a program only while a key waits for its answer,
+// or once it has said in an answer that its output for the key comes later.
 class ProgramRelay {
  public:
   // A program that has not answered within this time is left behind: the key goes on, and
@@ -23,6 +24,8 @@ class ProgramRelay {
   // Both programs, and room for them to connect again before their old connections are seen
   // to have closed.
   static constexpr std::size_t kMaxPrograms = 8;
+  // Output that comes later (a form filled in first) is taken for at most this long.
+  static constexpr int kLaterOutputMs = 15 * 60 * 1000;
 
   // `on_message` gets every message but the answers, in order; a program that goes away
   // leaves a kHide for its candidate list.
@@ -48,6 +51,8 @@ class ProgramRelay {
     unsigned long answered = 0;  // the last key it answered
     unsigned long reported = 0;  // the last key it was sent
     bool late = false;
+    // Until then the program's output is taken outside a key too.
+    std::chrono::steady_clock::time_point later_until = {};
   };
 
   // Handles the program's complete lines; the answer to `sequence` ends the handling and

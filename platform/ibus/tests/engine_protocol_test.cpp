@@ -52,6 +52,9 @@ TEST(EngineProtocolTest, ProgramLinesRoundTrip) {
 
   EXPECT_EQ(ParseProgramLine(HideLine()), ProgramMessage{});
 
+  EXPECT_EQ(ParseProgramLine(LaterLine())->kind, ProgramMessage::Kind::kLater);
+  EXPECT_EQ(ParseProgramLine(OverLine())->kind, ProgramMessage::Kind::kOver);
+
   ProgramMessage heading;
   heading.kind = ProgramMessage::Kind::kHeading;
   heading.text = "Find a phrase: grü";
@@ -67,7 +70,8 @@ TEST(EngineProtocolTest, ProgramLinesRoundTrip) {
 
   for (const char* broken :
        {"", "hide now", "commit", "forward 1 2", "table", "table x a", "done 1", "done 1 yes",
-        "key 1 2 3 4 0 a", "commit %F0", "table 0 ok %00", "heading a b", "heading %00"}) {
+        "key 1 2 3 4 0 a", "commit %F0", "table 0 ok %00", "heading a b", "heading %00", "later 1",
+        "over now"}) {
     EXPECT_EQ(ParseProgramLine(broken), std::nullopt) << broken;
   }
 }

@@ -99,6 +99,25 @@ TEST_F(ProgramRelayTest, OutsideAKeyOnlyTheCandidateListIsTaken) {
   EXPECT_EQ(messages_[0].kind, ProgramMessage::Kind::kHide);
 }
 
+TEST_F(ProgramRelayTest, OutputSaidInAnAnswerToComeLaterIsTakenUntilItIsOver) {
+  ScriptedProgram quipcast(relay_);
+  // Outside a key, "later" grants nothing.
+  quipcast.Say(LaterLine());
+  quipcast.Say(CommitLine("unasked"));
+  EXPECT_TRUE(relay_.ReadFrom(quipcast.relay_end()));
+  EXPECT_TRUE(messages_.empty());
+  quipcast.Say(LaterLine());
+  quipcast.Say(DoneLine(1, false));
+  EXPECT_FALSE(relay_.Report(Key(' ')));
+  // The form was filled in: the phrase comes, then the program says it is over.
+  quipcast.Say(CommitLine("Dear Ann"));
+  quipcast.Say(OverLine());
+  quipcast.Say(CommitLine("after it"));
+  EXPECT_TRUE(relay_.ReadFrom(quipcast.relay_end()));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "Dear Ann");
+}
+
 TEST_F(ProgramRelayTest, OutputReadTogetherWithAnAnswerIsHandledAfterTheKey) {
   ScriptedProgram keyloom(relay_);
   // Sent after the answer, but already in the socket when the relay reads the answer: the

@@ -1,9 +1,11 @@
 # Screenshots of the programs under Xvfb, for the documentation:
 #   screenshots.sh QUIPCAST SINK KEYLOOM OUTPUT_FOLDER COMPONENT_DIR
-# Quipcast's main window with the samples loaded, its About box, its Excluded Applications window, Keyloom's main window, its
+# Quipcast's main window with the samples loaded, its About box, its Excluded Applications window,
+# its phrase picker at the text cursor of a GTK window and a fill-in form, Keyloom's main window, its
 # pop-up over the window being typed in, the pop-up under the text cursor of a GTK window, its
 # numbered predictions there with Predict Words on, and
-# Keyloom's candidates in the input method's list under the cursor of a GTK window through IBus.
+# Keyloom's candidates in the input method's list under the cursor of a GTK window through IBus,
+# and Quipcast's picker there.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/popup_checks.sh"
 KEYLOOM_BINARY=$3
@@ -32,9 +34,44 @@ xdotool type --delay 20 "keepassxc"
 sleep 0.5
 import -window "$dialog" "$OUTPUT/excluded-applications.png"
 xdotool key Escape
+kill "$QUIPCAST_PID"
+wait "$QUIPCAST_PID" || true
+
+# The phrase picker at the text cursor of a GTK window, which tells of it on the accessibility
+# bus, and a phrase's fill-in form.
+start_session_bus
+{
+  printf '\xEF\xBB\xBF'
+  printf '%s\x01' "{S} - adr - 12 Main Street, Springfield" "{S} - btw - by the way" \
+    "{S} - mt - Can we meet on Monday at ten?" "{S} - mtn - Thank you for the meeting today." \
+    "{S} - sig - Best regards,{enter}Ann Smith" "{S} - ty - Thank you!" \
+    "{S} - ml - Dear %(input=Name)%,{enter}{enter}about %(choice=Topic|the invoice|the meeting|the trip)%: %(cursor)%{enter}{enter}Ann"
+} >"$E2E_DIR/app/defaultkeys.kyl"
+set_options Boost=0
+start_gtk_client 'Keyloom GTK sink' gtk_sink.py "$E2E_DIR/gtk-picker.txt"
+start_quipcast
+move_window "$QUIPCAST_WINDOW" 600 400
+move_window "$GTK_WINDOW" 0 0
+focus "$GTK_WINDOW"
+xdotool type --delay 30 "Hello Bob,"
+xdotool key Return ctrl+shift+space
+xdotool type --delay 60 "meet"
+sleep 0.5
+import -window root -crop 640x300+0+0 "$OUTPUT/quipcast-picker.png"
+xdotool key Escape
+sleep 0.3
+xdotool type --delay 60 "ml "
+form=$(window_of 'Fill In - Quipcast') || fail "the fill-in form did not appear"
+sleep 0.3
+xdotool type --delay 40 "Bob"
+xdotool key Tab Down
+sleep 0.3
+import -window "$form" "$OUTPUT/quipcast-fill-in.png"
+xdotool key Escape
 # Quipcast's windows would stand behind Keyloom's pop-up.
 kill "$QUIPCAST_PID"
 wait "$QUIPCAST_PID" || true
+xdotool windowkill "$GTK_WINDOW"
 
 start_sink
 # The word store beside the program, when the build made one.
@@ -117,5 +154,17 @@ if [ -f "$words" ]; then
   xdotool type --delay 40 "conf"
   sleep 1
   import -window root -crop 640x300+0+0 "$OUTPUT/keyloom-ibus-candidates.png"
+
+  # Quipcast's picker through the input method: the lookup table, headed by the line typed.
+  kill "$KEYLOOM_PID"
+  wait "$KEYLOOM_PID" || true
+  start_quipcast
+  move_window "$QUIPCAST_WINDOW" 600 420
+  xdotool windowraise "$GTK_WINDOW"
+  focus "$GTK_WINDOW"
+  xdotool key Return ctrl+shift+space
+  xdotool type --delay 60 "meet"
+  sleep 1
+  import -window root -crop 640x300+0+0 "$OUTPUT/quipcast-ibus-picker.png"
 fi
 echo "Screenshots in $OUTPUT"

@@ -84,6 +84,7 @@ std::string PickerItemText(std::string_view launch_keys, std::string_view phrase
   bool space_before = false;
   std::size_t pos = 0;
   while (pos < phrase.size() && length < preview_length) {
+    const std::size_t at = pos;
     const char32_t c = NextCodePoint(phrase, pos);
     // Line breaks and tabs show as one space: the list has one line per entry.
     if (c == '\r' || c == '\n' || c == '\t' || c == ' ') {
@@ -91,6 +92,11 @@ std::string PickerItemText(std::string_view launch_keys, std::string_view phrase
       continue;
     }
     if (space_before) {
+      // No room for the space and a character behind it.
+      if (length + 1 == preview_length) {
+        pos = at;
+        break;
+      }
       preview += ' ';
       ++length;
       space_before = false;

@@ -60,6 +60,8 @@ TEST(PickerItemTextTest, OneLineWithTheStartOfThePhrase) {
   EXPECT_EQ(PickerItemText("sig", "Best regards,\r\nAnn", 60), "sig  \u2014  Best regards, Ann");
   EXPECT_EQ(PickerItemText("l", "abcdef", 3), "l  \u2014  abc\u2026");
   EXPECT_EQ(PickerItemText("r", "дядя", 4), "r  \u2014  дядя");
+  // A space is shown only with a character behind it.
+  EXPECT_EQ(PickerItemText("s", "ab cd", 3), "s  \u2014  ab\u2026");
 }
 
 struct ChordCase {

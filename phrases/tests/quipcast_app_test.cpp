@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "phrases/entry_line.h"
 #include "phrases/tests/quipcast_app_fixture.h"
 #include "platform/key_event.h"
 
@@ -331,6 +333,50 @@ TEST_F(QuipcastExtrasTest, BackspaceUndoesNothingUnlessAsked) {
   platform_.keystrokes().Clear();
   platform_.hook().Press(kVkBackspace);
   EXPECT_EQ(platform_.keystrokes().TypedText(), "");
+}
+
+}  // namespace
+}  // namespace keyloom
+
+namespace keyloom {
+namespace {
+
+// A list file as the original program wrote it: sorted items in the ANSI code page, each ended
+// by code 1, then CR LF.
+constexpr std::string_view kOldListFile =
+    "{F} - {Ctrl}{F9} - Best regards,\r\nAnn\x01{S} - caf - caf\xe9 au lait\x01"
+    "{S}{E} - td - Today is %(date)%\x01{T} - ty - thank you\x01\r\n";
+
+TEST_F(QuipcastAppTest, AnOldListFileIsSavedBackByteForByteAfterTheNewFeaturesWereUsed) {
+  shell_.settings().Set("Options", "Boost", "0");
+  platform_.files().SetFile(kDefaultListFile, std::string(kOldListFile));
+  Start();
+  platform_.hook().Press(kVkSpace, kCtrlMask | kShiftMask);
+  platform_.hook().Press('C');
+  platform_.hook().Press(kVkEnter);
+  window().SelectListItem("List1", 1);
+  EXPECT_EQ(platform_.keystrokes().TypedText(), "caf\u00e9 au lait");
+  const int saves_before = platform_.files().replace_count();
+  window().Click("FileSave");
+  EXPECT_EQ(platform_.files().replace_count(), saves_before + 1);
+  EXPECT_EQ(platform_.files().File(kDefaultListFile), std::string(kOldListFile));
+}
+
+TEST_F(QuipcastAppTest, ANewListFileLosesNoEntryToTheOriginalReading) {
+  const std::vector<std::string> entries = {
+      "{S} - dr - Dear %(input=Name)%, %(cursor)%", "{S} - sig - %(only=gedit|kate)%Ann",
+      "{T} - sig - %(except=xterm)%%(choice=Close|Best|Kind regards)%"};
+  SetListFile(kDefaultListFile, entries);
+  // The original reads the pieces before each code 1, and each line's fields up to its first
+  // two hyphens.
+  const std::vector<std::string> items = ParsePhraseItems(
+      DecodeListFileText(*platform_.files().File(kDefaultListFile), Windows1252()));
+  ASSERT_EQ(items, entries);
+  for (const std::string& item : items) {
+    const EntryParts parts = SplitEntryLine(item);
+    EXPECT_TRUE(parts.complete) << item;
+    EXPECT_EQ(parts.send_string, item.substr(item.find(" - ", 4) + 3)) << item;
+  }
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <array>
 #include <utility>
 
-#include "platform/caret_placement.h"
 #include "platform/key_event.h"
 #include "platform/text.h"
+#include "shell/popup_at_caret.h"
 
 namespace keyloom {
 namespace {
@@ -184,14 +184,7 @@ void SuggestionPopup::Hide() {
 void SuggestionPopup::PlaceAndShow() {
   place_timer_->SetEnabled(false);
   if (!shown_) return;
-  const ScreenRect frame = window_->ScreenFrame();
-  if (const std::optional<CaretPlace> caret = platform_.caret().Locate()) {
-    const ScreenRect place = PopupBesideCaret(*caret, frame.width, frame.height);
-    window_->MoveOnScreen(place.left, place.top);
-  } else {
-    window_->MoveOnScreen(designed_place_.left, designed_place_.top);
-  }
-  window_->Show();
+  ShowPopupAtCaret(*window_, platform_.caret(), designed_place_);
 }
 
 void SuggestionPopup::OnHideTimer() {

@@ -6,9 +6,9 @@
 #include "phrases/application_scope.h"
 #include "phrases/entry_line.h"
 #include "phrases/fill_ins.h"
-#include "platform/caret_placement.h"
 #include "platform/key_char.h"
 #include "platform/text.h"
+#include "shell/popup_at_caret.h"
 
 namespace keyloom {
 namespace {
@@ -224,14 +224,7 @@ void PhrasePicker::Move(int step) {
 void PhrasePicker::PlaceAndShow() {
   place_timer_->SetEnabled(false);
   if (!open_) return;
-  const ScreenRect frame = window_->ScreenFrame();
-  if (const std::optional<CaretPlace> caret = platform_.caret().Locate()) {
-    const ScreenRect place = PopupBesideCaret(*caret, frame.width, frame.height);
-    window_->MoveOnScreen(place.left, place.top);
-  } else {
-    window_->MoveOnScreen(designed_place_.left, designed_place_.top);
-  }
-  window_->Show();
+  ShowPopupAtCaret(*window_, platform_.caret(), designed_place_);
 }
 
 }  // namespace keyloom

@@ -41,6 +41,19 @@ BENCHMARK(BM_QuipcastLaunchSearchOnSpace)
     ->Arg(10000)
     ->Unit(benchmark::kMicrosecond);
 
+// The phrase picker: its chord shows every entry, each of the two letters typed then ranks them
+// all again, and Escape closes it.
+void BM_QuipcastPickerKeys(benchmark::State& state) {
+  QuipcastOnFakes quipcast(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    quipcast.Press(kVkSpace, kCtrlMask | kShiftMask);
+    quipcast.Press('P');
+    quipcast.Press('H');
+    benchmark::DoNotOptimize(quipcast.Press(kVkEscape));
+  }
+}
+BENCHMARK(BM_QuipcastPickerKeys)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 #ifdef KEYLOOM_WORDS_MDB
 // Two letters stay below the lookup threshold; Enter ends the word.
 void BM_KeyloomKeyWithoutLookup(benchmark::State& state) {

@@ -26,7 +26,9 @@ class QuipcastOnFakes {
   // Starts with `entries` entry lines in the default list file.
   explicit QuipcastOnFakes(std::size_t entries);
   ~QuipcastOnFakes();
-  bool Press(int key_code) { return platform_.hook().Press(key_code); }
+  bool Press(int key_code, int modifiers = 0) {
+    return platform_.hook().Press(key_code, modifiers);
+  }
 
  private:
   FakeShell shell_;

@@ -129,6 +129,7 @@ void PhrasePicker::Open(const std::vector<std::string>& lines, std::string_view 
     entries_.push_back({parts.launch_keys, std::string(scoped.rest), WantsEnter(parts.flags)});
     searched_.push_back({parts.launch_keys, ReadablePhrase(scoped.rest)});
   }
+  ranking_ = EntryRanking(searched_);
   if (!window_) {
     window_ = shell_.CreateWindow(PhrasePickerDesign(), *this);
     designed_place_ = window_->ScreenFrame();
@@ -200,7 +201,7 @@ std::optional<PickedEntry> PhrasePicker::HandleKey(KeyEvent& event) {
 }
 
 void PhrasePicker::Refilter() {
-  const std::vector<std::size_t> ranked = RankEntries(searched_, query_);
+  const std::vector<std::size_t> ranked = ranking_.Rank(query_);
   shown_.assign(ranked.begin(),
                 ranked.begin() + static_cast<std::ptrdiff_t>(std::min(ranked.size(), kMaxShown)));
   shown_texts_.clear();

@@ -73,6 +73,7 @@ class PhrasePicker : private WindowEvents {
   ScreenRect designed_place_;
   std::vector<PickedEntry> entries_;
   std::vector<PickableEntry> searched_;
+  EntryRanking ranking_{{}};
   std::vector<std::size_t> shown_;  // indices into entries_, best first
   std::vector<std::string> shown_texts_;
   std::string query_;

@@ -67,14 +67,9 @@ bool WithinOneSlip(std::u32string_view a, std::u32string_view b) {
   return a.substr(first) == b.substr(first + 1);
 }
 
-struct SearchedEntry {
-  std::u32string launch;
-  std::u32string phrase;
-  std::vector<std::u32string> words;
-  std::u32string initials;
-};
+using SearchedEntry = EntryRanking::Searched;
 
-SearchedEntry Searched(const PickableEntry& entry) {
+SearchedEntry SearchedFrom(const PickableEntry& entry) {
   SearchedEntry searched;
   searched.launch = LowerCodePoints(entry.launch_keys);
   searched.phrase = LowerCodePoints(entry.phrase);
@@ -105,18 +100,21 @@ std::optional<int> Score(const SearchedEntry& entry, std::u32string_view term) {
 
 }  // namespace
 
-std::vector<std::size_t> RankEntries(std::span<const PickableEntry> entries,
-                                     std::string_view query) {
+EntryRanking::EntryRanking(std::span<const PickableEntry> entries) {
+  entries_.reserve(entries.size());
+  for (const PickableEntry& entry : entries) entries_.push_back(SearchedFrom(entry));
+}
+
+std::vector<std::size_t> EntryRanking::Rank(std::string_view query) const {
   // Split at spaces only: launch letters may hold punctuation.
   std::vector<std::u32string> terms;
   for (const std::string& term : SplitTrimmed(query, " ")) terms.push_back(LowerCodePoints(term));
   std::vector<std::pair<int, std::size_t>> found;  // score, index
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const SearchedEntry entry = Searched(entries[i]);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
     int total = 0;
     bool every_term = true;
     for (const std::u32string& term : terms) {
-      const std::optional<int> score = Score(entry, term);
+      const std::optional<int> score = Score(entries_[i], term);
       if (!score) {
         every_term = false;
         break;
@@ -131,6 +129,11 @@ std::vector<std::size_t> RankEntries(std::span<const PickableEntry> entries,
   ranked.reserve(found.size());
   for (const auto& [score, index] : found) ranked.push_back(index);
   return ranked;
+}
+
+std::vector<std::size_t> RankEntries(std::span<const PickableEntry> entries,
+                                     std::string_view query) {
+  return EntryRanking(entries).Rank(query);
 }
 
 }  // namespace keyloom

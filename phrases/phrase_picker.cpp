@@ -194,6 +194,7 @@ std::optional<PickedEntry> PhrasePicker::HandleKey(KeyEvent& event) {
     Close();
     return std::nullopt;
   }
+  if (CodePointCount(query_) >= kMaxQueryLength) return std::nullopt;
   // Typed as it reads, whatever Caps Lock says: the search ignores case.
   AppendUtf8(query_, typed);
   Refilter();

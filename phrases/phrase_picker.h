@@ -39,6 +39,8 @@ class PhrasePicker : private WindowEvents {
   static constexpr std::size_t kMaxShown = 50;
   // Entries show as their launch letters and this much of the phrase.
   static constexpr std::size_t kPreviewLength = 60;
+  // Letters beyond this many find nothing more; they are not kept.
+  static constexpr std::size_t kMaxQueryLength = 64;
   // The caret is asked for once the key that opened the picker has gone by.
   static constexpr int kCaretDelayMs = 30;
 

@@ -152,6 +152,10 @@ TEST_F(PickerAppTest, SteeringBackspaceEscapeAndLeavingTheWindow) {
   EXPECT_TRUE(platform_.hook().Press(kVkBackspace));
   EXPECT_TRUE(platform_.hook().Press(kVkBackspace));
   EXPECT_EQ(app_->picker().query(), "");
+  // A key held down types into the line only so far.
+  for (int i = 0; i < 70; ++i) EXPECT_TRUE(platform_.hook().Press('Z'));
+  EXPECT_EQ(app_->picker().query(), std::string(PhrasePicker::kMaxQueryLength, 'z'));
+  for (int i = 0; i < 70; ++i) platform_.hook().Press(kVkBackspace);
   EXPECT_TRUE(platform_.hook().Press(kVkDown));
   EXPECT_EQ(picker().SelectedListIndex("List1"), 1);
   EXPECT_TRUE(platform_.hook().Press(kVkEscape));

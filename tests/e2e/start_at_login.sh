@@ -7,7 +7,7 @@ start_tray
 start_quipcast
 entry="$XDG_CONFIG_HOME/autostart/quipcast.desktop"
 
-quipcast_menu alt+o Up Up Up Return  # Options > Start at Login, before Quipcast's own two
+quipcast_menu alt+o Up Up Up Up Return  # Options > Start at Login, before Quipcast's own three
 wait_until 5 test -f "$entry" || fail "Start at Login wrote no $entry"
 command=$(sed -n 's/^Exec=//p' "$entry")
 [ "$command" == "\"$E2E_DIR/app/quipcast\" --in-tray" ] || fail "the entry starts: $command"
@@ -25,5 +25,5 @@ sleep 0.5
 click_at 10 12
 QUIPCAST_WINDOW=$(wait_until 5 xdotool search --onlyvisible --name 'Keyloom Quipcast' | head -n1) ||
   fail "a click on the tray icon did not show the window"
-quipcast_menu alt+o Up Up Up Return
+quipcast_menu alt+o Up Up Up Up Return
 wait_until 5 test ! -e "$entry" || fail "choosing Start at Login again left $entry"

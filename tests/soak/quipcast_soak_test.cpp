@@ -15,6 +15,7 @@
 #include "phrases/entry_line.h"
 #include "phrases/quipcast_app.h"
 #include "platform/key_event.h"
+#include "platform/text.h"
 #include "quipcast/quipcast_window_design.h"
 #include "shell/fake/fake_shell.h"
 #include "shell/list_file.h"
@@ -167,7 +168,16 @@ class QuipcastSoak {
       return error;
     }
     if (app_->detector().buffer().size() > 64) return "the launch buffer keeps growing";
-    if (platform_.hook().withholdable_keys().size() != 12) return "the function keys are not held";
+    const bool picker_open = app_->picker().IsOpen();
+    const std::size_t held_keys =
+        12 + (picker_open ? PhrasePicker::SteeringKeys().size() : std::size_t{0});
+    if (platform_.hook().withholdable_keys().size() != held_keys) {
+      return "the function keys, and the picker's keys while it shows, are not held";
+    }
+    if (platform_.keys_taken().taken() != picker_open) return "the keys are taken with no picker";
+    if (CodePointCount(app_->picker().query()) > PhrasePicker::kMaxQueryLength) {
+      return "the picker's line keeps growing";
+    }
     return "";
   }
 

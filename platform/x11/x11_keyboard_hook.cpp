@@ -50,7 +50,7 @@ unsigned int XModifiers(int modifiers) {
 
 X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
                                  HeldPresses& held_presses, KeyInDecision& decision,
-                                 const AtspiFocusWatch* focus_watch)
+                                 const AtspiFocusWatch* focus_watch, KeysTaken* keys_taken)
     : display_(display),
       root_(DefaultRootWindow(display)),
       xi_opcode_(xi_opcode),
@@ -58,7 +58,8 @@ X11KeyboardHook::X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses&
       own_presses_(own_presses),
       held_presses_(held_presses),
       decision_(decision),
-      focus_watch_(focus_watch) {
+      focus_watch_(focus_watch),
+      keys_taken_(keys_taken) {
   decision_.SetHookSide({[this](const XIRawEvent& raw, unsigned long serial) {
                            history_.Forget(serial);
                            chord_history_.Forget(serial);
@@ -349,7 +350,9 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   // Runs only if the handler spins an event loop before it returns (a modal dialog): the
   // keyboard must not stay frozen meanwhile.
   events_->CallSoon([this] { decision_.Thaw(); });
-  decision_.Settle(event.keycode, Report(static_cast<int>(event.keycode), event.state));
+  const bool withheld = Report(static_cast<int>(event.keycode), event.state);
+  decision_.Settle(event.keycode,
+                   withheld || (keys_taken_ != nullptr && keys_taken_->TakenElsewhere()));
 }
 
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {

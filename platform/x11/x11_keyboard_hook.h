@@ -10,6 +10,7 @@
 #include <span>
 
 #include "platform/keyboard_hook.h"
+#include "platform/keys_taken.h"
 #include "platform/linux/qt_event_source.h"
 #include "platform/x11/atspi_focus_watch.h"
 #include "platform/x11/focused_application.h"
@@ -39,10 +40,12 @@ class X11KeyboardHook final : public KeyboardHook {
   // `own_presses` are the keys the program's output sent, which are never reported;
   // `held_presses` the user's that the output held, reported when they are typed again;
   // `decision` tells the output of the key being decided. `focus_watch` (may be null) tells
-  // whether keys go to a password field.
+  // whether keys go to a password field. While `keys_taken` (may be null) says that the other
+  // program has taken the keys, a key that comes through this hook's grab is withheld: it is
+  // that program's, which hears it from its raw event, and not the window's.
   X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
                   HeldPresses& held_presses, KeyInDecision& decision,
-                  const AtspiFocusWatch* focus_watch = nullptr);
+                  const AtspiFocusWatch* focus_watch = nullptr, KeysTaken* keys_taken = nullptr);
   ~X11KeyboardHook() override;
   X11KeyboardHook(const X11KeyboardHook&) = delete;
   X11KeyboardHook& operator=(const X11KeyboardHook&) = delete;
@@ -91,6 +94,7 @@ class X11KeyboardHook final : public KeyboardHook {
   HeldPresses& held_presses_;
   KeyInDecision& decision_;
   const AtspiFocusWatch* focus_watch_;
+  KeysTaken* keys_taken_;
   FocusedApplication focused_application_{display_};
   std::set<int> xtest_devices_;          // the XTest keyboards that synthetic keys come from
   std::deque<int> own_grabbed_presses_;  // own presses of grabbed keys, from their raw events

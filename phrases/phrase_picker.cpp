@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kPrompt = "Find a phrase: ";
 constexpr std::string_view kNothingFound = "  (nothing found)";
+constexpr std::string_view kNoEntries = "  (no entries here yet: add them in Quipcast's window)";
 
 // Letters, digits, Space and the punctuation keys type into the line; the rest steer.
 constexpr auto kSteeringKeys = [] {
@@ -212,8 +213,9 @@ void PhrasePicker::Refilter() {
   }
   window_->SetListItems(kListId, shown_texts_);
   if (!shown_.empty()) window_->SetSelectedListIndex(kListId, 0);
+  const std::string_view none = entries_.empty() ? kNoEntries : kNothingFound;
   window_->SetText(kQueryId, std::string(kPrompt) + query_ +
-                                 std::string(shown_.empty() ? kNothingFound : std::string_view()));
+                                 std::string(shown_.empty() ? none : std::string_view()));
 }
 
 void PhrasePicker::Move(int step) {

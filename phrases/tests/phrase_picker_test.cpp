@@ -225,6 +225,11 @@ TEST(PickerCandidateListTest, ThroughTheInputMethodTheLineTypedIsTheListsHeading
   EXPECT_TRUE(list.words().empty());
   picker.Close();
   EXPECT_EQ(list.heading(), "");
+  // Where no entry applies, the heading says so.
+  picker.Open({"{S} - ed - %(only=kate)%in kate"}, "gedit");
+  fake_shell.Advance(PhrasePicker::kCaretDelayMs + 1);
+  EXPECT_EQ(list.heading(),
+            "Find a phrase:   (no entries here yet: add them in Quipcast's window)");
 }
 
 }  // namespace

@@ -33,13 +33,9 @@ constexpr auto kSteeringKeys = [] {
 
 // Every `from` (ASCII, any case) in `text` replaced by `to`.
 void ReplaceNoCase(std::string& text, std::string_view from, std::string_view to) {
-  const auto same = [](char a, char b) {
-    return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
-  };
   std::string replaced;
   for (std::size_t at = 0; at < text.size();) {
-    const std::string_view rest = std::string_view(text).substr(at);
-    if (rest.size() >= from.size() && std::equal(from.begin(), from.end(), rest.begin(), same)) {
+    if (StartsWithNoCase(std::string_view(text).substr(at), from)) {
       replaced += to;
       at += from.size();
     } else {

@@ -91,8 +91,10 @@ bool AppShell::LeavesAlone(const KeyEvent& event) {
   // What is typed in Quipcast's windows (its fill-in form's answers) is not Keyloom's to follow.
   const bool in_quipcast =
       program_ == Program::kKeyloom && SameApplication(event.application, "quipcast");
-  // The other program has taken the keys (Quipcast's picker): they are not the window's text.
-  return paused_ || in_quipcast || platform_.keys_taken().TakenElsewhere() ||
+  // Quipcast's picker has taken the keys: they are not the window's text.
+  const bool taken_by_quipcast =
+      program_ == Program::kKeyloom && platform_.keys_taken().TakenElsewhere();
+  return paused_ || in_quipcast || taken_by_quipcast ||
          (event.in_password_field && window_.MenuChecked(kPasswordFieldsItem)) || excluded;
 }
 

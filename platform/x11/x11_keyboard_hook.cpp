@@ -188,10 +188,6 @@ void X11KeyboardHook::UpdateGrabs() {
   DrainLater();
 }
 
-std::vector<unsigned int> X11KeyboardHook::LockCombinations() const {
-  return LockStates(num_lock_mask_);
-}
-
 void X11KeyboardHook::UpdateChordGrabs(const std::set<int>& whole_keys) {
   std::map<int, std::set<unsigned int>> wanted;
   for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
@@ -204,7 +200,7 @@ void X11KeyboardHook::UpdateChordGrabs(const std::set<int>& whole_keys) {
   if (wanted == chord_grabs_) return;
 
   X11ErrorTrap trap(display_);
-  const std::vector<unsigned int> locks = LockCombinations();
+  const std::vector<unsigned int> locks = LockStates(num_lock_mask_);
   for (auto it = chord_grabs_.begin(); it != chord_grabs_.end();) {
     const auto still = wanted.find(it->first);
     if (still != wanted.end() && still->second == it->second) {

@@ -73,7 +73,6 @@ class X11KeyboardHook final : public KeyboardHook {
   void UpdateChordGrabs(const std::set<int>& whole_keys);
   // Whether the key's raw event is one that a chord's grab brings next.
   bool ComesThroughChordGrab(int keycode, unsigned long serial) const;
-  std::vector<unsigned int> LockCombinations() const;
 
   Display* display_;
   ::Window root_;

@@ -1,12 +1,12 @@
 #include "phrases/phrase_picker.h"
 
 #include <algorithm>
-#include <array>
 
 #include "phrases/application_scope.h"
 #include "phrases/entry_line.h"
 #include "phrases/fill_ins.h"
 #include "platform/key_char.h"
+#include "platform/keys_taken.h"
 #include "platform/text.h"
 #include "shell/popup_at_caret.h"
 
@@ -16,20 +16,6 @@ namespace {
 constexpr std::string_view kPrompt = "Find a phrase: ";
 constexpr std::string_view kNothingFound = "  (nothing found)";
 constexpr std::string_view kNoEntries = "  (no entries here yet: add them in Quipcast's window)";
-
-// Letters, digits, Space and the punctuation keys type into the line; the rest steer.
-constexpr auto kSteeringKeys = [] {
-  std::array<int, 26 + 10 + 1 + 11 + 16 + 6> keys{};
-  std::size_t at = 0;
-  for (int key = 'A'; key <= 'Z'; ++key) keys[at++] = key;
-  for (int key = '0'; key <= '9'; ++key) keys[at++] = key;
-  keys[at++] = kVkSpace;
-  for (int key = 186; key <= 192; ++key) keys[at++] = key;
-  for (int key = 219; key <= 222; ++key) keys[at++] = key;
-  for (int key = 96; key <= 111; ++key) keys[at++] = key;  // the keypad's
-  for (int key : {kVkBackspace, kVkEnter, kVkEscape, kVkUp, kVkDown, 226}) keys[at++] = key;
-  return keys;
-}();
 
 // Every `from` (ASCII, any case) in `text` replaced by `to`.
 void ReplaceNoCase(std::string& text, std::string_view from, std::string_view to) {
@@ -72,7 +58,7 @@ WindowDesign PhrasePickerDesign() {
   return design;
 }
 
-std::span<const int> PhrasePicker::SteeringKeys() { return kSteeringKeys; }
+std::span<const int> PhrasePicker::SteeringKeys() { return TakenKeys(); }
 
 std::string PickerItemText(std::string_view launch_keys, std::string_view phrase,
                            std::size_t preview_length) {

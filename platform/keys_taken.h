@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 namespace keyloom {
 
 // Tells the other program that one of the two has taken the user's keys for a while (Quipcast's
@@ -12,5 +14,11 @@ class KeysTaken {
   // Whether another program has taken the keys; never when this one has.
   virtual bool TakenElsewhere() = 0;
 };
+
+// The keys a program that has taken them withholds from the window (virtual key codes): those
+// that type (letters, digits, Space, punctuation, the keypad's) and those that steer a list.
+// Any other key still goes on to the window.
+std::span<const int> TakenKeys();
+bool IsTakenKey(int key_code);
 
 }  // namespace keyloom

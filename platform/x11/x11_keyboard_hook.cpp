@@ -4,6 +4,7 @@
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/key_event.h"
+#include "platform/keys_taken.h"
 #include "platform/linux/virtual_keys.h"
 #include "platform/x11/layout_characters.h"
 #include "platform/x11/x11_errors.h"
@@ -131,7 +133,22 @@ void X11KeyboardHook::UpdateGrabs() {
   for (int keycode = keymap_.min_keycode(); keycode <= keymap_.max_keycode(); ++keycode) {
     if (withholdable_.contains(VirtualKey(keycode, 0))) wanted.insert(keycode);
   }
+  const bool lets_taken_key_go = std::ranges::any_of(grabbed_, [&](int keycode) {
+    return !wanted.contains(keycode) && IsTakenKey(VirtualKey(keycode, 0));
+  });
+  keeps_grabs_for_taker_ = false;
+  if (lets_taken_key_go) {
+    // Nobody else is served from the question to the release: the other program cannot take
+    // the keys and try to grab them in between.
+    XGrabServer(display_);
+    XSync(display_, False);
+    KeepGrabsForTaker(wanted);
+  }
   if (wanted == grabbed_) {
+    if (lets_taken_key_go) {
+      XUngrabServer(display_);
+      XFlush(display_);
+    }
     UpdateChordGrabs(wanted);
     return;
   }
@@ -142,6 +159,7 @@ void X11KeyboardHook::UpdateGrabs() {
     history_.Released(keycode, NextRequest(display_));
     XUngrabKey(display_, keycode, AnyModifier, root_);
   }
+  if (lets_taken_key_go) XUngrabServer(display_);
   // Ungrabbing a whole key ends its chords' grabs too, so those are made after it.
   std::erase_if(grabbed_, [&wanted](int keycode) { return !wanted.contains(keycode); });
   UpdateChordGrabs(wanted);
@@ -186,6 +204,17 @@ void X11KeyboardHook::UpdateGrabs() {
   }
   // The synchronous round trip may have read events that the socket will not announce again.
   DrainLater();
+}
+
+void X11KeyboardHook::KeepGrabsForTaker(std::set<int>& wanted) {
+  // The other program's grab of such a key failed while this hook held it, and it tries again
+  // only at its next key: let go now and that key would reach the window.
+  if (keys_taken_ == nullptr || !keys_taken_->TakenElsewhere()) return;
+  for (const int keycode : grabbed_) {
+    if (IsTakenKey(VirtualKey(keycode, 0)) && wanted.insert(keycode).second) {
+      keeps_grabs_for_taker_ = true;
+    }
+  }
 }
 
 void X11KeyboardHook::UpdateChordGrabs(const std::set<int>& whole_keys) {
@@ -330,6 +359,7 @@ void X11KeyboardHook::HandleRawPress(int keycode, int source_device, unsigned lo
   // The raw event comes before the server applies the key itself, so the state tracked from
   // the event stream is the one the key meets.
   Report(keycode, xkb_mods_);
+  if (keeps_grabs_for_taker_) UpdateGrabs();
 }
 
 void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
@@ -347,8 +377,12 @@ void X11KeyboardHook::HandleGrabbedPress(const XKeyEvent& event) {
   // keyboard must not stay frozen meanwhile.
   events_->CallSoon([this] { decision_.Thaw(); });
   const bool withheld = Report(static_cast<int>(event.keycode), event.state);
-  decision_.Settle(event.keycode,
-                   withheld || (keys_taken_ != nullptr && keys_taken_->TakenElsewhere()));
+  // A key the other program has taken is its to hear (from the raw event), not the window's.
+  decision_.Settle(
+      event.keycode,
+      withheld || (IsTakenKey(VirtualKey(static_cast<int>(event.keycode), event.state)) &&
+                   keys_taken_ != nullptr && keys_taken_->TakenElsewhere()));
+  if (keeps_grabs_for_taker_) UpdateGrabs();
 }
 
 bool X11KeyboardHook::Report(int keycode, unsigned int state) {

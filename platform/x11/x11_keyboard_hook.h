@@ -70,6 +70,7 @@ class X11KeyboardHook final : public KeyboardHook {
   void UpdateGrabs();
   // Grabs each chord's key with the chord's modifiers only (in every lock state), where the
   // key is not grabbed whole; ungrabs the chords no longer wanted.
+  void KeepGrabsForTaker(std::set<int>& wanted);
   void UpdateChordGrabs(const std::set<int>& whole_keys);
   // Whether the key's raw event is one that a chord's grab brings next.
   bool ComesThroughChordGrab(int keycode, unsigned long serial) const;
@@ -87,6 +88,8 @@ class X11KeyboardHook final : public KeyboardHook {
   std::array<bool, XkbNumKbdGroups> us_groups_{};  // which groups of the map are the US layout
   std::set<int> withholdable_;                     // virtual-key codes
   std::set<int> grabbed_;                          // keycodes
+  // Grabs no longer wanted that are kept while the other program has taken the keys.
+  bool keeps_grabs_for_taker_ = false;
   std::vector<KeyChord> withholdable_chords_;
   std::map<int, std::set<unsigned int>> chord_grabs_;  // keycode: X modifier masks, locks aside
   OwnKeyPresses& own_presses_;

@@ -28,6 +28,7 @@
 
 #include <chrono>
 
+#include "platform/linux/runtime_keys_lock.h"
 #include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_platform.h"
 
@@ -229,6 +230,33 @@ TEST_F(X11BackendTest, KeysNoLongerWithheldAreObservedOnce) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return SinkKeys().find("F5\n") != std::string::npos; }, 5000));
   Settle();
   EXPECT_EQ(handler_.Count(kVkF5), 1);
+}
+
+int Lines(const std::string& text, const std::string& line) {
+  int count = 0;
+  for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
+    count += at == 0 || text[at - 1] == '\n';
+  }
+  return count;
+}
+
+TEST_F(X11BackendTest, KeysTakenByTheOtherProgramStayWithheldUntilItGivesThemBack) {
+  const int keys[] = {kVkUp, kVkF5};
+  hook().SetWithholdableKeys(keys);
+  Settle();
+  // The other program takes the keys; its own grab of Up failed while this hook held Up.
+  RuntimeKeysLock other(RuntimeKeysLockPath());
+  other.Take(true);
+  hook().SetWithholdableKeys({});
+  Settle();
+  User("key --delay 30 Up F5");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return SinkKeys().find("F5\n") != std::string::npos; }, 5000));
+  EXPECT_EQ(Lines(SinkKeys(), "Up\n"), 0) << SinkKeys();
+  other.Take(false);
+  User("key --delay 30 Up Up");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Lines(SinkKeys(), "Up\n") == 2; }, 5000));
+  Settle();
+  EXPECT_EQ(handler_.Count(kVkUp), 3);
 }
 
 TEST_F(X11BackendTest, TypesCharactersThatTheKeyboardMapLacks) {

@@ -168,9 +168,7 @@ bool QuipcastApp::PickerHandledKey(KeyEvent& event) {
   } else {
     picked = picker_.HandleKey(event);
   }
-  // Asked for at every key: Keyloom's pop-up may have held some of them when the picker opened,
-  // and lets them go once it sees the keys taken.
-  ApplyWithholding();
+  if (!picker_.IsOpen()) ApplyWithholding();
   if (picked) {
     // Sent as its launch sends it, with nothing typed to erase.
     playback_.Play(Launch{std::move(picked->launch_keys), std::move(picked->send_string),

@@ -41,8 +41,9 @@ class X11KeyboardHook final : public KeyboardHook {
   // `held_presses` the user's that the output held, reported when they are typed again;
   // `decision` tells the output of the key being decided. `focus_watch` (may be null) tells
   // whether keys go to a password field. While `keys_taken` (may be null) says that the other
-  // program has taken the keys, a key that comes through this hook's grab is withheld: it is
-  // that program's, which hears it from its raw event, and not the window's.
+  // program has taken the keys, a key of TakenKeys that comes through this hook's grab is
+  // withheld (that program hears it from its raw event), and such grabs are kept until the keys
+  // are given back.
   X11KeyboardHook(Display* display, int xi_opcode, OwnKeyPresses& own_presses,
                   HeldPresses& held_presses, KeyInDecision& decision,
                   const AtspiFocusWatch* focus_watch = nullptr, KeysTaken* keys_taken = nullptr);
@@ -68,9 +69,10 @@ class X11KeyboardHook final : public KeyboardHook {
   void FindUsGroups();
   void KeymapChanged();
   void UpdateGrabs();
+  // Adds to `wanted` the grabbed keys of TakenKeys while the other program has taken the keys.
+  void KeepGrabsForTaker(std::set<int>& wanted);
   // Grabs each chord's key with the chord's modifiers only (in every lock state), where the
   // key is not grabbed whole; ungrabs the chords no longer wanted.
-  void KeepGrabsForTaker(std::set<int>& wanted);
   void UpdateChordGrabs(const std::set<int>& whole_keys);
   // Whether the key's raw event is one that a chord's grab brings next.
   bool ComesThroughChordGrab(int keycode, unsigned long serial) const;
